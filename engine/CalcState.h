@@ -1,0 +1,50 @@
+// The calculator's one record: seventeen fields the form shows, then five
+// values derived from them. Field order matches the form's exchange.
+#pragma once
+
+namespace engine {
+
+// Encodings shared by the form, the engine and the stored settings.
+enum SolveTarget : int { SolveVoltage = 0, SolveLoad = 1, SolveDistance = 2, SolveWireSize = 3 };
+enum DropModeValue : int { ModePercentDrop = 0, ModeVoltageDrop = 1, ModeFinalVoltage = 2 };
+enum LoadUnitsValue : int { UnitsAmps = 0, UnitsVoltAmps = 1 };
+enum DistanceUnitsValue : int { UnitsFeet = 0, UnitsMeters = 1 };
+
+inline constexpr double FeetPerMeter = 3.28084;
+// The double nearest 1/3.28084, so Feet -> Meters -> Feet does not drift.
+inline constexpr double MetersPerFoot = 0.3047999902464003;
+
+struct CalcState {
+  // Form-bound.
+  int DropMode = ModePercentDrop;
+  int Phase = 0;    // 0 Single, 1 Three
+  int Material = 0; // 0 Copper, 1 Aluminum
+  int SolveFor = SolveWireSize;
+  int LoadUnits = UnitsAmps;
+  double Distance = 100.0; // in DistanceUnits
+  double VoltAmps = 0.0;
+  double PercentDrop = 3.0;
+  double FinalVoltage = 0.0;
+  double DropVolts = 0.0;
+  double Amps = 16.0;
+  int WireSize = 13; // "No. 14"
+  int DistanceUnits = UnitsFeet;
+  double Voltage = 120.0;
+  int Current = 0; // 0 AC, 1 DC
+  int Raceway = 0; // 0 Steel, 1 Aluminum, 2 Non-metal
+  int ConductorsIndex = 0;
+  // Derived.
+  double KFactor = 12.9;
+  double PhaseMultiplier = 2.0;
+  double EffectiveArea = 4110.0;
+  double FeetLength = 0.0;
+  double LoadFactor = 1.0;
+
+  bool operator==(const CalcState&) const = default;
+};
+
+// What Clear puts back. DistanceUnits and the derived factors are kept; the
+// Clear command re-derives the factors afterwards.
+void ApplyClearValues(CalcState& s);
+
+} // namespace engine
