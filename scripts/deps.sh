@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core xvfb xauth
+  desktop-file-utils appstream dpkg-dev
 )
 packages+=("$@")
 

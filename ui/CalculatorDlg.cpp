@@ -1,0 +1,174 @@
+#include "CalculatorDlg.h"
+
+#include "CalculatorTemplate.h"
+#include "StringTable.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QContextMenuEvent>
+#include <QFocusEvent>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
+
+namespace ui {
+
+namespace {
+
+QIcon LoadApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/quillfen-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+} // namespace
+
+CCalculatorDlg::CCalculatorDlg(QWidget* parent) : QDialog(parent), m_icon(LoadApplicationIcon()) {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+CCalculatorDlg::~CCalculatorDlg() = default;
+
+void CCalculatorDlg::Create() {
+  if (!m_controls.ordered.empty())
+    return;
+  m_controls = BuildFromTemplate(*this, CalculatorTemplate, m_icon);
+  ConnectHandlers();
+  OnInitDialog();
+  FocusFirstTabStop();
+}
+
+int CCalculatorDlg::DoModal() {
+  Create();
+  return exec();
+}
+
+QLineEdit* CCalculatorDlg::Edit(int id) const { return qobject_cast<QLineEdit*>(GetDlgItem(id)); }
+
+QComboBox* CCalculatorDlg::List(int id) const { return qobject_cast<QComboBox*>(GetDlgItem(id)); }
+
+QButtonGroup* CCalculatorDlg::RadioGroup(int firstId) const {
+  return m_controls.radioGroups.value(firstId, nullptr);
+}
+
+void CCalculatorDlg::MessageBox(const QString& text, const QString& caption,
+                                QMessageBox::Icon icon) {
+  QPointer<QWidget> hadFocus = QApplication::focusWidget();
+  if (hadFocus && hadFocus->window() != this)
+    hadFocus = nullptr;
+  if (!hadFocus)
+    hadFocus = focusWidget();
+
+  QMessageBox box(icon, caption, text, QMessageBox::Ok, this);
+  box.exec();
+
+  if (!isVisible())
+    return;
+  // Without a window manager nothing reactivates the dialog; do it here so
+  // the focus, and with it every later leave, behaves the same everywhere.
+  QT_WARNING_PUSH
+  QT_WARNING_DISABLE_DEPRECATED
+  QApplication::setActiveWindow(this);
+  QT_WARNING_POP
+  activateWindow();
+  if (hadFocus && hadFocus->isEnabled() && !hadFocus->hasFocus())
+    hadFocus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void CCalculatorDlg::ShowWarning(std::string_view text) {
+  MessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), m_strMsgCaption,
+             QMessageBox::Warning);
+}
+
+bool CCalculatorDlg::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::FocusIn) {
+    m_holdingFocus.insert(watched);
+  } else if (event->type() == QEvent::FocusOut) {
+    const auto* focusEvent = static_cast<QFocusEvent*>(event);
+    // Opening a list's own popup is not leaving it.
+    if (focusEvent->reason() == Qt::PopupFocusReason || QApplication::activePopupWidget())
+      return false;
+    // A FocusOut without a FocusIn before it is not a real loss of focus.
+    if (!m_holdingFocus.remove(watched))
+      return false;
+    // Let the control finish its own focus handling before the rule runs.
+    static_cast<QObject*>(watched)->event(event);
+    if (m_exchangeDepth == 0)
+      OnLeave(watched->property(ControlIdProperty).toInt());
+    return true;
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+void CCalculatorDlg::Enable(int controlId, bool enable) {
+  if (QWidget* w = GetDlgItem(controlId))
+    w->setEnabled(enable);
+}
+
+void CCalculatorDlg::Focus(int controlId) {
+  QLineEdit* edit = Edit(controlId);
+  if (edit == nullptr)
+    return;
+  edit->setFocus(Qt::OtherFocusReason);
+  // Select all with the caret at the end, which also scrolls it into view.
+  edit->selectAll();
+}
+
+void CCalculatorDlg::OnSysCommand(unsigned commandId) {
+  if ((commandId & 0xFFF0u) == AboutCommandId)
+    OnAbout();
+}
+
+void CCalculatorDlg::AddAboutMenuItem() {
+#ifdef Q_OS_WIN
+  const std::wstring item = QString::fromUtf8(IdsAboutItem.data(),
+                                               static_cast<qsizetype>(IdsAboutItem.size()))
+                                .toStdWString();
+  if (item.empty())
+    return;
+  HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
+  if (menu != nullptr) {
+    ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+    ::AppendMenuW(menu, MF_STRING, AboutCommandId, item.c_str());
+  }
+#endif
+}
+
+#ifdef Q_OS_WIN
+bool CCalculatorDlg::nativeEvent(const QByteArray& eventType, void* message, qintptr* result) {
+  const auto* msg = static_cast<MSG*>(message);
+  if (msg->message == WM_SYSCOMMAND && (msg->wParam & 0xFFF0) == AboutCommandId) {
+    OnSysCommand(static_cast<unsigned>(msg->wParam));
+    *result = 0;
+    return true;
+  }
+  return QDialog::nativeEvent(eventType, message, result);
+}
+#endif
+
+void CCalculatorDlg::contextMenuEvent(QContextMenuEvent* event) {
+#ifdef Q_OS_WIN
+  QDialog::contextMenuEvent(event);
+#else
+  // Desktops without a window menu of the program's own get the About item
+  // on the background's context menu instead.
+  if (IdsAboutItem.empty()) {
+    event->ignore();
+    return;
+  }
+  QMenu menu(this);
+  QAction* about = menu.addAction(QString::fromUtf8(IdsAboutItem.data(),
+                                                    static_cast<qsizetype>(IdsAboutItem.size())));
+  connect(about, &QAction::triggered, this, [this] { OnSysCommand(AboutCommandId); });
+  menu.exec(event->globalPos());
+#endif
+}
+
+} // namespace ui

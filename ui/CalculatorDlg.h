@@ -1,0 +1,143 @@
+// The calculator window.
+//
+// Data flow: the dialog owns one engine::CalcState; the form is a view of it.
+// Every user action runs a fixed sequence: read the form into the record
+// (ReadForm, with range checks), call engine operations, write the record back
+// (WriteForm). Engine operations read and write the form themselves through
+// the FormLink this dialog implements. A control that loses the keyboard focus
+// runs its leave handler at once, nested inside whatever moved the focus, except
+// while the form is being read or written.
+#pragma once
+
+#include "TemplateBuilder.h"
+#include "engine/CalcState.h"
+#include "engine/FormLink.h"
+
+#include <QDialog>
+#include <QFont>
+#include <QIcon>
+#include <QMessageBox>
+#include <QSet>
+#include <QString>
+#include <functional>
+#include <memory>
+
+class QButtonGroup;
+class QComboBox;
+class QLineEdit;
+class QSettings;
+
+namespace ui {
+
+class CCalculatorDlg : public QDialog, public engine::FormLink {
+  Q_OBJECT
+
+public:
+  explicit CCalculatorDlg(QWidget* parent = nullptr);
+  ~CCalculatorDlg() override;
+
+  // Creates the controls, initialises and runs the dialog modally.
+  int DoModal();
+  // Creates the controls and runs the initialisation without showing the
+  // window; DoModal calls it, tests call it before show().
+  void Create();
+
+  QWidget* GetDlgItem(int id) const { return m_controls.Item(id); }
+  const BuiltControls& Controls() const { return m_controls; }
+  const engine::CalcState& State() const { return m_state; }
+  engine::CalcState& State() { return m_state; }
+
+  // What the About command runs; the default opens the About dialog.
+  void SetAboutCommand(std::function<void(QWidget*)> command) {
+    m_aboutCommand = std::move(command);
+  }
+
+  // UpdateData(TRUE) and UpdateData(FALSE).
+  bool UpdateData(bool saveAndValidate);
+
+  // engine::FormLink
+  bool ReadForm() override { return UpdateData(true); }
+  void WriteForm() override { UpdateData(false); }
+  void ShowWarning(std::string_view text) override;
+
+  // The system-menu command: 0x10 (masked with 0xFFF0) is the About item.
+  void OnSysCommand(unsigned commandId);
+  static constexpr unsigned AboutCommandId = 0x10;
+
+  void reject() override; // Esc, close box, Alt+F4
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void contextMenuEvent(QContextMenuEvent* event) override;
+#ifdef Q_OS_WIN
+  bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
+#endif
+
+private:
+  // Lifecycle.
+  bool OnInitDialog();
+  void OnCancel();
+  void AddAboutMenuItem();
+  void SetIcons();
+  void LoadStoredSelections();
+  void StoreSelections();
+  void CreateToolTips();
+  void ApplyCaptionFont();
+  void FocusFirstTabStop();
+
+  // Form exchange.
+  bool DoDataExchange(bool saveAndValidate);
+  void FillLists();
+  void ReportInvalid(QLineEdit* edit, const QString& text);
+
+  // Message boxes owned by the dialog; the dialog gets its activation and
+  // focus back afterwards, as a native dialog does.
+  void MessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon);
+
+  // Interaction rules.
+  void ConnectHandlers();
+  void OnCalculate();
+  void OnClear();
+  void OnAbout();
+  void OnPercentDropMode();
+  void OnVoltageDropMode();
+  void OnFinalVoltageMode();
+  void ApplyDropMode();
+  void OnAmpsUnits();
+  void OnVoltAmpsUnits();
+  void ApplyLoadUnits();
+  void OnSolveForVoltage();
+  void OnSolveForLoad();
+  void OnSolveForDistance();
+  void OnSolveForWireSize();
+  void OnSelectKFactor();
+  void OnSingle();
+  void OnThree();
+  void OnDirectCurrent();
+  void OnFeet();
+  void OnMeters();
+  void OnChangeConductor();
+  void OnLeave(int controlId);
+
+  // Shared steps.
+  void Enable(int controlId, bool enable);
+  void Focus(int controlId);
+
+  QLineEdit* Edit(int id) const;
+  QComboBox* List(int id) const;
+  QButtonGroup* RadioGroup(int firstId) const;
+
+  engine::CalcState m_state;
+  BuiltControls m_controls;
+  QIcon m_icon;
+  QFont m_captionFont;
+  QString m_strMsgCaption;
+  std::function<void(QWidget*)> m_aboutCommand;
+  // Nonzero while the form is read or written: control notifications are ignored.
+  int m_exchangeDepth = 0;
+  bool m_closing = false;
+  // Controls that had a FocusIn and no real FocusOut since: only they can leave.
+  QSet<QObject*> m_holdingFocus;
+};
+
+} // namespace ui

@@ -1,0 +1,122 @@
+// The dialog's initialisation and exit: the start-up sequence with its stored
+// selections, tooltips and caption font, and saving the selections on close.
+#include "CalculatorDlg.h"
+#include "CalculatorTemplate.h"
+#include "PersistedSettings.h"
+#include "StringTable.h"
+
+#include "engine/ConductorTables.h"
+#include "engine/Operations.h"
+
+#include <QAbstractButton>
+#include <QButtonGroup>
+#include <QCoreApplication>
+#include <QGroupBox>
+#include <QLineEdit>
+#include <QSettings>
+
+namespace ui {
+
+using namespace engine;
+
+namespace {
+
+std::unique_ptr<QSettings> OpenStore() {
+  // Named after the maker and the executable's base name.
+  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                     QCoreApplication::organizationName(),
+                                     QCoreApplication::applicationName());
+}
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+bool CCalculatorDlg::OnInitDialog() {
+  FillLists();
+  WriteForm();
+  AddAboutMenuItem();
+  SetIcons();
+  LoadStoredSelections();
+  WriteForm();
+  m_strMsgCaption = FromView(IdsMessageCaption);
+  m_state.FeetLength = 0.0;
+  m_state.EffectiveArea = EffectiveAreaFor(m_state.WireSize, m_state.ConductorsIndex);
+  if (m_state.Phase == 0)
+    SetSinglePhase(m_state, *this);
+  else
+    SetThreePhase(m_state, *this);
+  SelectKFactor(m_state, *this);
+  switch (m_state.SolveFor) {
+  case SolveVoltage:
+    OnSolveForVoltage();
+    break;
+  case SolveLoad:
+    OnSolveForLoad();
+    break;
+  case SolveDistance:
+    OnSolveForDistance();
+    break;
+  default:
+    OnSolveForWireSize();
+    break;
+  }
+  CreateToolTips();
+  ApplyCaptionFont();
+  return true;
+}
+
+void CCalculatorDlg::SetIcons() { setWindowIcon(m_icon); }
+
+void CCalculatorDlg::LoadStoredSelections() {
+  const std::unique_ptr<QSettings> store = OpenStore();
+  LoadSelections(*store, m_state);
+}
+
+void CCalculatorDlg::StoreSelections() {
+  const std::unique_ptr<QSettings> store = OpenStore();
+  ui::StoreSelections(*store, m_state);
+}
+
+void CCalculatorDlg::CreateToolTips() {
+  for (const EditToolTip& tip : EditToolTips)
+    GetDlgItem(tip.controlId)->setToolTip(FromView(tip.text));
+}
+
+void CCalculatorDlg::ApplyCaptionFont() {
+  m_captionFont = font();
+  m_captionFont.setBold(true);
+  m_captionFont.setItalic(true);
+  for (const int id : {IdcSystemTypeBox, IdcSolutionBox})
+    GetDlgItem(id)->setFont(m_captionFont);
+}
+
+void CCalculatorDlg::FocusFirstTabStop() {
+  // The first tab stop is the Phases group; a group takes the focus on its
+  // checked button.
+  for (QWidget* widget : m_controls.ordered) {
+    if (!widget->isEnabled() || !(widget->focusPolicy() & Qt::TabFocus))
+      continue;
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->group()) {
+      if (QAbstractButton* checked = button->group()->checkedButton())
+        widget = checked;
+    }
+    widget->setFocus(Qt::OtherFocusReason);
+    return;
+  }
+}
+
+void CCalculatorDlg::OnCancel() {
+  if (m_closing)
+    return;
+  m_closing = true;
+  ReadForm();
+  StoreSelections();
+  QDialog::reject();
+}
+
+void CCalculatorDlg::reject() { OnCancel(); }
+
+} // namespace ui

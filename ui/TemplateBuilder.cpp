@@ -1,0 +1,158 @@
+#include "TemplateBuilder.h"
+
+#include "DigitsOnlyEdit.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QFont>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+namespace ui {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString AccessibleName(const ControlSpec& spec) {
+  QString name = ToQString(spec.role.empty() ? spec.caption : spec.role);
+  return name.remove(QLatin1Char('&'));
+}
+
+Qt::Alignment TextAlignment(ControlStyle style) {
+  Qt::Alignment horizontal = Qt::AlignLeft;
+  if (style & StyleAlignRight)
+    horizontal = Qt::AlignRight;
+  else if (style & StyleCenter)
+    horizontal = Qt::AlignHCenter;
+  return horizontal | ((style & StyleVCenter) ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+QWidget* CreateControl(QDialog& dialog, const ControlSpec& spec, const DialogUnits& units,
+                       const QIcon& icon) {
+  const QString caption = ToQString(spec.caption);
+  const QRect rect = units.Rect(spec.rect);
+  switch (spec.kind) {
+  case ControlKind::PushLikeRadio: {
+    auto* button = new QPushButton(caption, &dialog);
+    button->setCheckable(true);
+    // Enter goes to the default button, as for any radio button.
+    button->setAutoDefault(false);
+    return button;
+  }
+  case ControlKind::Radio:
+    return new QRadioButton(caption, &dialog);
+  case ControlKind::Edit: {
+    QLineEdit* edit = (spec.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog)
+                                                     : new QLineEdit(&dialog);
+    edit->setFrame((spec.style & StyleBorder) != 0);
+    return edit;
+  }
+  case ControlKind::DropDownList: {
+    auto* list = new QComboBox(&dialog);
+    list->setEditable(false);
+    return list;
+  }
+  case ControlKind::PushButton:
+  case ControlKind::DefaultPushButton: {
+    auto* button = new QPushButton(caption, &dialog);
+    button->setAutoDefault(true);
+    button->setDefault(spec.kind == ControlKind::DefaultPushButton);
+    return button;
+  }
+  case ControlKind::GroupBox: {
+    auto* box = new QGroupBox(caption, &dialog);
+    if (spec.style & StyleFramed)
+      box->setFlat(false);
+    return box;
+  }
+  case ControlKind::Static: {
+    auto* label = new QLabel(caption, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(TextAlignment(spec.style));
+    label->setWordWrap(rect.height() >= 2 * units.baseY);
+    if (spec.style & StyleSunken)
+      label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+  }
+  case ControlKind::Icon: {
+    auto* label = new QLabel(&dialog);
+    const int side = std::min(rect.width(), rect.height());
+    label->setPixmap(icon.pixmap(side, side));
+    return label;
+  }
+  }
+  return nullptr;
+}
+
+void Place(QWidget& widget, const ControlSpec& spec, const DialogUnits& units) {
+  QRect rect = units.Rect(spec.rect);
+  if (spec.kind == ControlKind::DropDownList) {
+    // The template height includes the dropped list; the closed box is one
+    // line high and the list shows as many items as that height allows.
+    auto& list = static_cast<QComboBox&>(widget);
+    const int closed = std::min(rect.height(), list.sizeHint().height());
+    const int lineHeight = std::max(1, list.fontMetrics().height());
+    list.setMaxVisibleItems(std::max(1, (rect.height() - closed) / lineHeight));
+    rect.setHeight(closed);
+  }
+  widget.setGeometry(rect);
+}
+
+} // namespace
+
+QFont TemplateFont(const DialogTemplate& tmpl) {
+  QFont font(ToQString(tmpl.fontFace), tmpl.pointSize);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, const QIcon& icon) {
+  BuiltControls built;
+  dialog.setFont(TemplateFont(tmpl));
+  dialog.setWindowTitle(ToQString(tmpl.caption));
+  built.units = DialogUnits::FromFont(dialog.font());
+  dialog.setFixedSize(built.units.X(tmpl.width), built.units.Y(tmpl.height));
+
+  QButtonGroup* group = nullptr;
+  std::vector<QWidget*> boxes;
+  built.ordered.reserve(tmpl.controls.size());
+  for (const ControlSpec& spec : tmpl.controls) {
+    QWidget* widget = CreateControl(dialog, spec, built.units, icon);
+    Place(*widget, spec, built.units);
+    widget->setAccessibleName(AccessibleName(spec));
+    if (spec.id != NoControlId) {
+      widget->setProperty(ControlIdProperty, spec.id);
+      built.byId.insert(spec.id, widget);
+    }
+    const bool isRadio =
+        spec.kind == ControlKind::PushLikeRadio || spec.kind == ControlKind::Radio;
+    if (spec.style & StyleGroup)
+      group = nullptr;
+    if (isRadio) {
+      if (group == nullptr) {
+        group = new QButtonGroup(&dialog);
+        group->setExclusive(true);
+        built.radioGroups.insert(spec.id, group);
+      }
+      group->addButton(static_cast<QAbstractButton*>(widget),
+                       static_cast<int>(group->buttons().size()));
+    }
+    if (spec.kind == ControlKind::GroupBox)
+      boxes.push_back(widget);
+    built.ordered.push_back(widget);
+  }
+  // Frames sit behind the controls they enclose.
+  for (QWidget* box : boxes)
+    box->lower();
+  return built;
+}
+
+} // namespace ui
