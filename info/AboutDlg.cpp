@@ -1,0 +1,129 @@
+#include "AboutDlg.h"
+
+#include "AuthorInfoDlg.h"
+#include "LinkLauncher.h"
+#include "ModulePath.h"
+#include "VersionInfo.h"
+#include "info/VersionData.h"
+#include "ui/AboutTemplates.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <algorithm>
+
+namespace info {
+
+namespace {
+
+constexpr std::string_view BlockPath = "\\StringFileInfo\\040904E4\\";
+// Texts are read from a control into 128 bytes and expanded into 256.
+constexpr std::size_t TemplateChars = 127;
+constexpr std::int32_t ExpansionRoom = 256;
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Expanded(const CVersionInfo& versionInfo, const QString& text) {
+  std::string templ = text.toStdString();
+  templ.resize(std::min(templ.size(), TemplateChars));
+  std::string out;
+  versionInfo.ExpandTemplate(templ, out, ExpansionRoom);
+  return out;
+}
+
+// Version texts separate lines with CR LF; a label breaks lines at LF.
+QString ForDisplay(const std::string& text) {
+  QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  return shown;
+}
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/quillfen-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+int CAboutDlg::TitleFontHeight(int dotsPerInch) { return 4 * (8 * dotsPerInch / -72); }
+
+void CAboutDlg::Create() {
+  if (!m_controls.ordered.empty())
+    return;
+  m_controls = ui::BuildFromTemplate(*this, ui::AboutTemplate, ApplicationIcon());
+  connect(qobject_cast<QPushButton*>(GetDlgItem(ui::IdOk)), &QPushButton::clicked, this,
+          &QDialog::accept);
+  connect(qobject_cast<QPushButton*>(GetDlgItem(ui::IdcWebSite)), &QPushButton::clicked, this,
+          &CAboutDlg::OnWebSite);
+  connect(qobject_cast<QPushButton*>(GetDlgItem(ui::IdcAuthorInfo)), &QPushButton::clicked, this,
+          &CAboutDlg::OnAuthorInfo);
+  connect(qobject_cast<QPushButton*>(GetDlgItem(ui::IdcEmailDistributor)), &QPushButton::clicked,
+          this, &CAboutDlg::OnEmailDistributor);
+  OnInitDialog();
+  GetDlgItem(ui::IdOk)->setFocus(Qt::OtherFocusReason);
+}
+
+int CAboutDlg::DoModal() {
+  Create();
+  return exec();
+}
+
+bool CAboutDlg::OnInitDialog() {
+  m_strMsgCaption = QStringLiteral("Quillfen");
+  // Read afresh at every opening; the object lives only for this sequence.
+  const CVersionInfo versionInfo(ModulePath(), std::string(BlockPath));
+  for (const int id :
+       {ui::IdcAboutTitle, ui::IdcAboutVersion, ui::IdcAboutCopyright, ui::IdcAboutNotice})
+    ExpandControlText(versionInfo, *GetDlgItem(id));
+  setWindowTitle(ForDisplay(Expanded(versionInfo, windowTitle())));
+  ApplyTitleFont();
+  return true;
+}
+
+void CAboutDlg::ExpandControlText(const CVersionInfo& versionInfo, QWidget& control) {
+  auto& label = static_cast<QLabel&>(control);
+  label.setText(ForDisplay(Expanded(versionInfo, label.text())));
+}
+
+void CAboutDlg::ApplyTitleFont() {
+  m_fontTitle = font();
+  m_fontTitle.setPixelSize(-TitleFontHeight(logicalDpiY()));
+  m_fontTitle.setBold(true);
+  m_fontTitle.setItalic(true);
+  QWidget* title = GetDlgItem(ui::IdcAboutTitle);
+  title->setFont(m_fontTitle);
+  // The title is taller than its one line of dialog text: grow the label
+  // about its centre so the large letters are not cut off.
+  const QRect placed = title->geometry();
+  const int height = std::max(placed.height(), title->fontMetrics().height());
+  title->setGeometry(placed.x(), placed.center().y() - height / 2, placed.width(), height);
+}
+
+void CAboutDlg::OnWebSite() {
+  OpenLink(this, QUrl(FromView(version::DistributorWebUrl)),
+           QStringLiteral("Unable to start web browser"), m_strMsgCaption);
+}
+
+void CAboutDlg::OnEmailDistributor() {
+  OpenLink(this, QUrl(FromView(version::DistributorMailUrl)),
+           QStringLiteral("Unable to start Email client"), m_strMsgCaption);
+}
+
+void CAboutDlg::OnAuthorInfo() {
+  CAuthorInfoDlg author(FromView(version::AuthorCredit), QStringLiteral("About Orrelby"), this);
+  author.DoModal();
+}
+
+} // namespace info
