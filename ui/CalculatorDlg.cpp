@@ -2,11 +2,13 @@
 
 #include "CalculatorTemplate.h"
 #include "StringTable.h"
+#include "info/AboutDlg.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QContextMenuEvent>
+#include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLineEdit>
 #include <QMenu>
@@ -20,6 +22,10 @@ namespace ui {
 
 namespace {
 
+// How long the dialog waits for the window system to give it back the
+// activation after one of its boxes closed.
+constexpr int ActivationWaitMs = 200;
+
 QIcon LoadApplicationIcon() {
   QIcon icon;
   for (const int size : {16, 24, 32, 48, 64, 128, 256})
@@ -29,7 +35,11 @@ QIcon LoadApplicationIcon() {
 
 } // namespace
 
-CCalculatorDlg::CCalculatorDlg(QWidget* parent) : QDialog(parent), m_icon(LoadApplicationIcon()) {
+CCalculatorDlg::CCalculatorDlg(QWidget* parent)
+    : QDialog(parent), m_icon(LoadApplicationIcon()), m_aboutCommand([](QWidget* owner) {
+        info::CAboutDlg about(owner);
+        about.DoModal();
+      }) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
@@ -58,28 +68,52 @@ QButtonGroup* CCalculatorDlg::RadioGroup(int firstId) const {
   return m_controls.radioGroups.value(firstId, nullptr);
 }
 
-void CCalculatorDlg::MessageBox(const QString& text, const QString& caption,
-                                QMessageBox::Icon icon) {
+void CCalculatorDlg::RunOwnedModal(const std::function<void()>& run) {
   QPointer<QWidget> hadFocus = QApplication::focusWidget();
   if (hadFocus && hadFocus->window() != this)
     hadFocus = nullptr;
   if (!hadFocus)
     hadFocus = focusWidget();
 
-  QMessageBox box(icon, caption, text, QMessageBox::Ok, this);
-  box.exec();
+  run();
 
   if (!isVisible())
     return;
   // Without a window manager nothing reactivates the dialog; do it here so
   // the focus, and with it every later leave, behaves the same everywhere.
-  QT_WARNING_PUSH
-  QT_WARNING_DISABLE_DEPRECATED
-  QApplication::setActiveWindow(this);
-  QT_WARNING_POP
-  activateWindow();
+  // A box raised while another box took the focus hands the activation back
+  // to that box instead: giving the form its focus under an open box would
+  // let the next box take it again and run leave handlers without end.
+  // Whatever closing the box told the window system is settled first, and the
+  // reactivation is awaited here: arriving later, inside the next box, it
+  // would do just that.
+  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
+  QWidget* reactivate = this;
+  if (QWidget* outer = QApplication::activeModalWidget(); outer != nullptr && outer != this)
+    reactivate = outer;
+  reactivate->activateWindow();
+  const QDeadlineTimer deadline(ActivationWaitMs);
+  while (!reactivate->isActiveWindow() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
+  if (!reactivate->isActiveWindow()) {
+    // A window manager may refuse; the dialog still behaves as the active one.
+    QT_WARNING_PUSH
+    QT_WARNING_DISABLE_DEPRECATED
+    QApplication::setActiveWindow(reactivate);
+    QT_WARNING_POP
+  }
+  if (reactivate != this)
+    return;
   if (hadFocus && hadFocus->isEnabled() && !hadFocus->hasFocus())
     hadFocus->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void CCalculatorDlg::MessageBox(const QString& text, const QString& caption,
+                                QMessageBox::Icon icon) {
+  RunOwnedModal([&] {
+    QMessageBox box(icon, caption, text, QMessageBox::Ok, this);
+    box.exec();
+  });
 }
 
 void CCalculatorDlg::ShowWarning(std::string_view text) {
@@ -100,8 +134,17 @@ bool CCalculatorDlg::eventFilter(QObject* watched, QEvent* event) {
       return false;
     // Let the control finish its own focus handling before the rule runs.
     static_cast<QObject*>(watched)->event(event);
-    if (m_exchangeDepth == 0)
-      OnLeave(watched->property(ControlIdProperty).toInt());
+    // Once the exit has begun, hiding the window must not run rules (and
+    // report a bad field again) on a form that is already saved.
+    // A control cannot lose the focus again while its own leave handler runs
+    // (the boxes it raises keep the form's focus until they close); a nested
+    // loss here is a box activation passing through, not the user leaving.
+    const int id = watched->property(ControlIdProperty).toInt();
+    if (m_exchangeDepth == 0 && !m_closing && !m_leaving.contains(id)) {
+      m_leaving.insert(id);
+      OnLeave(id);
+      m_leaving.remove(id);
+    }
     return true;
   }
   return QDialog::eventFilter(watched, event);
@@ -128,9 +171,9 @@ void CCalculatorDlg::OnSysCommand(unsigned commandId) {
 
 void CCalculatorDlg::AddAboutMenuItem() {
 #ifdef Q_OS_WIN
-  const std::wstring item = QString::fromUtf8(IdsAboutItem.data(),
-                                               static_cast<qsizetype>(IdsAboutItem.size()))
-                                .toStdWString();
+  const std::wstring item =
+      QString::fromUtf8(IdsAboutItem.data(), static_cast<qsizetype>(IdsAboutItem.size()))
+          .toStdWString();
   if (item.empty())
     return;
   HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);
@@ -164,8 +207,8 @@ void CCalculatorDlg::contextMenuEvent(QContextMenuEvent* event) {
     return;
   }
   QMenu menu(this);
-  QAction* about = menu.addAction(QString::fromUtf8(IdsAboutItem.data(),
-                                                    static_cast<qsizetype>(IdsAboutItem.size())));
+  QAction* about = menu.addAction(
+      QString::fromUtf8(IdsAboutItem.data(), static_cast<qsizetype>(IdsAboutItem.size())));
   connect(about, &QAction::triggered, this, [this] { OnSysCommand(AboutCommandId); });
   menu.exec(event->globalPos());
 #endif

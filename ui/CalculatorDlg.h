@@ -93,6 +93,7 @@ private:
   // Message boxes owned by the dialog; the dialog gets its activation and
   // focus back afterwards, as a native dialog does.
   void MessageBox(const QString& text, const QString& caption, QMessageBox::Icon icon);
+  void RunOwnedModal(const std::function<void()>& run);
 
   // Interaction rules.
   void ConnectHandlers();
@@ -138,6 +139,8 @@ private:
   bool m_closing = false;
   // Controls that had a FocusIn and no real FocusOut since: only they can leave.
   QSet<QObject*> m_holdingFocus;
+  // Controls whose leave handler is running.
+  QSet<int> m_leaving;
 };
 
 } // namespace ui

@@ -117,7 +117,11 @@ bool CCalculatorDlg::DoDataExchange(bool saveAndValidate) {
 
 void CCalculatorDlg::ReportInvalid(QLineEdit* edit, const QString& text) {
   MessageBox(text, QApplication::applicationName(), QMessageBox::Warning);
-  edit->setFocus(Qt::OtherFocusReason);
+  // Under a box that is still open (a wire-size warning) the form cannot take
+  // the focus back; the text is selected for when it does.
+  QWidget* modal = QApplication::activeModalWidget();
+  if (modal == nullptr || modal == this)
+    edit->setFocus(Qt::OtherFocusReason);
   edit->selectAll();
 }
 

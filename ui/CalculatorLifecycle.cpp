@@ -23,9 +23,13 @@ namespace {
 
 std::unique_ptr<QSettings> OpenStore() {
   // Named after the maker and the executable's base name.
-  return std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                     QCoreApplication::organizationName(),
-                                     QCoreApplication::applicationName());
+  auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
+                                           QCoreApplication::organizationName(),
+                                           QCoreApplication::applicationName());
+  // Only the user's own store counts: a value missing there takes its default,
+  // not one from a system-wide or maker-wide store.
+  store->setFallbacksEnabled(false);
+  return store;
 }
 
 QString FromView(std::string_view text) {

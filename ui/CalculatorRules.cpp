@@ -246,8 +246,9 @@ void CCalculatorDlg::OnClear() {
 }
 
 void CCalculatorDlg::OnAbout() {
+  // The About dialog takes the focus like a message box, and gives it back.
   if (m_aboutCommand)
-    m_aboutCommand(this);
+    RunOwnedModal([this] { m_aboutCommand(this); });
 }
 
 } // namespace ui

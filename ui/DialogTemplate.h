@@ -29,7 +29,7 @@ enum ControlStyle : unsigned {
   StyleAlignRight = 1u << 4,
   StyleCenter = 1u << 5,
   StyleMultiLine = 1u << 6,
-  StyleFramed = 1u << 7, // raised frame around a group box
+  StyleFramed = 1u << 7,   // raised frame around a group box
   StyleNoPrefix = 1u << 8, // '&' shows as itself
   StyleSunken = 1u << 9,
   StyleVCenter = 1u << 10,

@@ -74,8 +74,8 @@ bool Overflows(std::string_view number) {
     if (!IsDigit(mantissa[i]) || mantissa[i] == '0')
       continue;
     seen = true;
-    magnitude = i < intEnd ? static_cast<long long>(intEnd - i)
-                           : -static_cast<long long>(i - intEnd - 1);
+    magnitude =
+        i < intEnd ? static_cast<long long>(intEnd - i) : -static_cast<long long>(i - intEnd - 1);
   }
   return seen && magnitude + exponent > 0;
 }

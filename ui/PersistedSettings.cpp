@@ -1,5 +1,6 @@
 #include "PersistedSettings.h"
 
+#include <QFileInfo>
 #include <QSettings>
 #include <QString>
 #include <cmath>
@@ -49,13 +50,16 @@ void LoadSelections(QSettings& store, engine::CalcState& state) {
 void StoreSelections(QSettings& store, const engine::CalcState& state) {
   store.beginGroup(Key(SettingsSection));
   for (const PersistedValue& value : PersistedValues) {
-    const int stored =
-        value.field != nullptr ? state.*value.field : StoredVoltage(state.Voltage);
+    const int stored = value.field != nullptr ? state.*value.field : StoredVoltage(state.Voltage);
     store.setValue(Key(value.name), stored);
   }
   store.endGroup();
   // One atomic write of the whole file: a kill leaves the old or the new values.
   store.sync();
+}
+
+QString StoreApplicationName(const QString& executablePath) {
+  return QFileInfo(executablePath).completeBaseName();
 }
 
 } // namespace ui

@@ -4,6 +4,7 @@
 
 #include "engine/CalcState.h"
 
+#include <QString>
 #include <array>
 #include <string_view>
 
@@ -44,5 +45,10 @@ void LoadSelections(QSettings& store, engine::CalcState& state);
 // 32 bits (infinite, undefined, too large) is stored as 0, which a later
 // start rejects.
 void StoreSelections(QSettings& store, const engine::CalcState& state);
+
+// The application name the store is named after: the executable's file name
+// without directory and extension. Qt's default differs: argv[0] as typed on
+// Unix, cut at the first dot on Windows.
+QString StoreApplicationName(const QString& executablePath);
 
 } // namespace ui

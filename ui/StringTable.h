@@ -6,8 +6,8 @@
 
 namespace ui {
 
-inline constexpr std::string_view IdsAboutItem = "&About Tamsik...";     // 101
-inline constexpr std::string_view IdsMessageCaption = "Quillfen";        // 102
+inline constexpr std::string_view IdsAboutItem = "&About Tamsik..."; // 101
+inline constexpr std::string_view IdsMessageCaption = "Quillfen";    // 102
 
 struct EditToolTip {
   int controlId;

@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
 #include <algorithm>
 
 namespace ui {
@@ -50,8 +51,8 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& spec, const DialogUni
   case ControlKind::Radio:
     return new QRadioButton(caption, &dialog);
   case ControlKind::Edit: {
-    QLineEdit* edit = (spec.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog)
-                                                     : new QLineEdit(&dialog);
+    QLineEdit* edit =
+        (spec.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
     edit->setFrame((spec.style & StyleBorder) != 0);
     return edit;
   }
@@ -92,6 +93,20 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& spec, const DialogUni
   return nullptr;
 }
 
+// A font's glyphs can be wider than the system font the template was laid out
+// for; a caption that would be cut off gets a narrower cut of the same face.
+void FitCaption(QAbstractButton& button) {
+  const QString text = QString(button.text()).remove(QLatin1Char('&'));
+  const int margins = 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+  for (const int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
+    if (button.fontMetrics().horizontalAdvance(text) + margins <= button.width())
+      return;
+    QFont narrower = button.font();
+    narrower.setStretch(stretch);
+    button.setFont(narrower);
+  }
+}
+
 void Place(QWidget& widget, const ControlSpec& spec, const DialogUnits& units) {
   QRect rect = units.Rect(spec.rect);
   if (spec.kind == ControlKind::DropDownList) {
@@ -104,6 +119,8 @@ void Place(QWidget& widget, const ControlSpec& spec, const DialogUnits& units) {
     rect.setHeight(closed);
   }
   widget.setGeometry(rect);
+  if (auto* button = qobject_cast<QPushButton*>(&widget))
+    FitCaption(*button);
 }
 
 } // namespace
@@ -132,8 +149,7 @@ BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, con
       widget->setProperty(ControlIdProperty, spec.id);
       built.byId.insert(spec.id, widget);
     }
-    const bool isRadio =
-        spec.kind == ControlKind::PushLikeRadio || spec.kind == ControlKind::Radio;
+    const bool isRadio = spec.kind == ControlKind::PushLikeRadio || spec.kind == ControlKind::Radio;
     if (spec.style & StyleGroup)
       group = nullptr;
     if (isRadio) {

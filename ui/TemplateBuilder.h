@@ -20,8 +20,8 @@ inline constexpr char ControlIdProperty[] = "controlId";
 
 struct BuiltControls {
   DialogUnits units{};
-  std::vector<QWidget*> ordered;        // template order
-  QHash<int, QWidget*> byId;            // controls with an identifier
+  std::vector<QWidget*> ordered;         // template order
+  QHash<int, QWidget*> byId;             // controls with an identifier
   QHash<int, QButtonGroup*> radioGroups; // keyed by the first button's id
   QWidget* Item(int id) const { return byId.value(id, nullptr); }
 };

@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Style and static analysis: clang-format must leave every source unchanged
+# and clang-tidy (the repo's .clang-tidy) must report nothing.
+# Usage: scripts/lint.sh [build dir with compile_commands.json]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build/dev}
+
+bash scripts/deps.sh clang-format clang-tidy >/dev/null
+
+mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- \
+  'app/*.cpp' 'app/*.h' 'engine/*.cpp' 'engine/*.h' 'info/*.cpp' 'info/*.h' \
+  'ui/*.cpp' 'ui/*.h' 'res/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp')
+
+echo "clang-format: ${#sources[@]} files"
+clang-format --dry-run --Werror "${sources[@]}"
+
+if [[ ! -f "$build/compile_commands.json" ]]; then
+  echo "No $build/compile_commands.json: configure that build first" >&2
+  exit 1
+fi
+mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '\.cpp$' | grep -vE '^(fuzz|bench)/')
+echo "clang-tidy: ${#units[@]} translation units"
+run-clang-tidy -quiet -p "$build" -j "$(nproc)" "${units[@]/#/$PWD/}" > "$build/clang-tidy.log" 2>&1 || {
+  grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u | head -50
+  echo "clang-tidy reported problems; full log: $build/clang-tidy.log" >&2
+  exit 1
+}
+if grep -qE '(warning|error):' "$build/clang-tidy.log"; then
+  grep -E 'warning:|error:' "$build/clang-tidy.log" | sort -u | head -50
+  exit 1
+fi
+echo "clang-tidy: clean"
