@@ -6,27 +6,26 @@
 
 #include <cstdio>
 
-int main()
-{
-    int faults = 0;
-    for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
-        const QString path = QStringLiteral(":/icons/quillfen-%1.png").arg(size);
-        const QImage image(path);
-        if (image.isNull()) {
-            std::printf("FAIL %s: missing or not a PNG\n", qPrintable(path));
-            ++faults;
-        } else if (image.width() != size || image.height() != size || !image.hasAlphaChannel()) {
-            std::printf("FAIL %s: %dx%d, alpha %d\n", qPrintable(path), image.width(),
-                        image.height(), int(image.hasAlphaChannel()));
-            ++faults;
-        }
+int main() {
+  int faults = 0;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QString path = QStringLiteral(":/icons/quillfen-%1.png").arg(size);
+    const QImage image(path);
+    if (image.isNull()) {
+      std::printf("FAIL %s: missing or not a PNG\n", qPrintable(path));
+      ++faults;
+    } else if (image.width() != size || image.height() != size || !image.hasAlphaChannel()) {
+      std::printf("FAIL %s: %dx%d, alpha %d\n", qPrintable(path), image.width(), image.height(),
+                  int(image.hasAlphaChannel()));
+      ++faults;
     }
-    // The SVG is read as text: the Qt SVG module is not a dependency of ours.
-    QFile svg(QStringLiteral(":/icons/quillfen.svg"));
-    if (!svg.open(QIODevice::ReadOnly) || !svg.readAll().contains("<svg")) {
-        std::printf("FAIL :/icons/quillfen.svg: missing or not an SVG\n");
-        ++faults;
-    }
-    std::printf("%d icon fault(s)\n", faults);
-    return faults == 0 ? 0 : 1;
+  }
+  // The SVG is read as text: the Qt SVG module is not a dependency of ours.
+  QFile svg(QStringLiteral(":/icons/quillfen.svg"));
+  if (!svg.open(QIODevice::ReadOnly) || !svg.readAll().contains("<svg")) {
+    std::printf("FAIL :/icons/quillfen.svg: missing or not an SVG\n");
+    ++faults;
+  }
+  std::printf("%d icon fault(s)\n", faults);
+  return faults == 0 ? 0 : 1;
 }

@@ -74,7 +74,7 @@ protected:
   QString NewPath() { return m_dir->path() + QStringLiteral("/store%1.conf").arg(++m_files); }
 
   QString WriteFile(const QByteArray& text) {
-    const QString path = NewPath();
+    QString path = NewPath();
     QFile file(path);
     EXPECT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(text);
