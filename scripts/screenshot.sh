@@ -8,6 +8,11 @@ program=${2:-build/dev/app/Tamsik}
 name=${3:-Quillfen}
 bash scripts/deps.sh xvfb xauth xdotool imagemagick x11-apps >/dev/null
 
+# A store of its own, so the picture shows the defaults and the user's
+# selections are left alone.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+export XDG_CONFIG_HOME=$config
 export SCREENSHOT_OUT=$(realpath -m "$out") PROGRAM=$(realpath "$program") WINDOW_NAME=$name
 xvfb-run -a -s "-screen 0 1024x768x24 -dpi 96" bash -c '
   "$PROGRAM" & pid=$!
