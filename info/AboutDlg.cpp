@@ -50,7 +50,7 @@ QIcon ApplicationIcon() {
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_versionSource(&PlatformVersionSource()) {
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
 }
@@ -83,7 +83,7 @@ int CAboutDlg::DoModal() {
 bool CAboutDlg::OnInitDialog() {
   m_strMsgCaption = QStringLiteral("Quillfen");
   // Read afresh at every opening; the object lives only for this sequence.
-  const CVersionInfo versionInfo(ModulePath(), std::string(BlockPath));
+  const CVersionInfo versionInfo(ModulePath(), std::string(BlockPath), *m_versionSource);
   for (const int id :
        {ui::IdcAboutTitle, ui::IdcAboutVersion, ui::IdcAboutCopyright, ui::IdcAboutNotice})
     ExpandControlText(versionInfo, *GetDlgItem(id));

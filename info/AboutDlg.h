@@ -12,6 +12,7 @@
 namespace info {
 
 class CVersionInfo;
+class VersionSource;
 
 class CAboutDlg : public QDialog {
   Q_OBJECT
@@ -19,6 +20,10 @@ class CAboutDlg : public QDialog {
 public:
   explicit CAboutDlg(QWidget* parent = nullptr);
   ~CAboutDlg() override;
+
+  // Where the texts are expanded from; the program's own information unless a
+  // test gives another before Create. The source must outlive the dialog.
+  void UseVersionSource(const VersionSource& source) { m_versionSource = &source; }
 
   int DoModal();
   // Creates the controls and initialises them without showing the dialog.
@@ -39,6 +44,7 @@ private:
   void OnEmailDistributor();
   void OnAuthorInfo();
 
+  const VersionSource* m_versionSource;
   ui::BuiltControls m_controls;
   QString m_strMsgCaption;
   QFont m_fontTitle;
