@@ -41,18 +41,10 @@ QString ForDisplay(const std::string& text) {
   return shown;
 }
 
-QIcon ApplicationIcon() {
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/quillfen-%1.png").arg(size), QSize(size, size));
-  return icon;
-}
-
 } // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_versionSource(&PlatformVersionSource()) {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  ui::SetDialogFrame(*this);
 }
 
 CAboutDlg::~CAboutDlg() = default;
@@ -62,7 +54,7 @@ int CAboutDlg::TitleFontHeight(int dotsPerInch) { return 4 * (8 * dotsPerInch / 
 void CAboutDlg::Create() {
   if (!m_controls.ordered.empty())
     return;
-  m_controls = ui::BuildFromTemplate(*this, ui::AboutTemplate, ApplicationIcon());
+  m_controls = ui::BuildFromTemplate(*this, ui::AboutTemplate, ui::ApplicationIcon());
   connect(qobject_cast<QPushButton*>(GetDlgItem(ui::IdOk)), &QPushButton::clicked, this,
           &QDialog::accept);
   connect(qobject_cast<QPushButton*>(GetDlgItem(ui::IdcWebSite)), &QPushButton::clicked, this,

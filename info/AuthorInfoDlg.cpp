@@ -13,8 +13,7 @@ namespace info {
 
 CAuthorInfoDlg::CAuthorInfoDlg(QString text, QString title, QWidget* parent)
     : QDialog(parent), m_strText(std::move(text)), m_strTitle(std::move(title)) {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  ui::SetDialogFrame(*this);
 }
 
 CAuthorInfoDlg::~CAuthorInfoDlg() = default;

@@ -26,22 +26,14 @@ namespace {
 // activation after one of its boxes closed.
 constexpr int ActivationWaitMs = 200;
 
-QIcon LoadApplicationIcon() {
-  QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/quillfen-%1.png").arg(size), QSize(size, size));
-  return icon;
-}
-
 } // namespace
 
 CCalculatorDlg::CCalculatorDlg(QWidget* parent)
-    : QDialog(parent), m_icon(LoadApplicationIcon()), m_aboutCommand([](QWidget* owner) {
+    : QDialog(parent), m_icon(ApplicationIcon()), m_aboutCommand([](QWidget* owner) {
         info::CAboutDlg about(owner);
         about.DoModal();
       }) {
-  setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                 Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+  SetDialogFrame(*this);
 }
 
 CCalculatorDlg::~CCalculatorDlg() = default;

@@ -125,6 +125,18 @@ void Place(QWidget& widget, const ControlSpec& spec, const DialogUnits& units) {
 
 } // namespace
 
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/quillfen-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+void SetDialogFrame(QDialog& dialog) {
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
 QFont TemplateFont(const DialogTemplate& tmpl) {
   QFont font(ToQString(tmpl.fontFace), tmpl.pointSize);
   font.setStyleHint(QFont::SansSerif);

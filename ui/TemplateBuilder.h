@@ -31,6 +31,13 @@ struct BuiltControls {
 // control that starts a group; buttons get ids 0.. in template order.
 BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, const QIcon& icon);
 
+// The program's icon in every size it ships.
+QIcon ApplicationIcon();
+
+// A caption with the window menu and the close box, no minimise or maximise
+// box; every dialog of the program looks so.
+void SetDialogFrame(QDialog& dialog);
+
 // The dialog font a template asks for, with a sans-serif fallback.
 class QFont TemplateFont(const DialogTemplate& tmpl);
 
