@@ -13,6 +13,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPointer>
+#include <QShowEvent>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
@@ -111,6 +112,14 @@ void CCalculatorDlg::MessageBox(const QString& text, const QString& caption,
 void CCalculatorDlg::ShowWarning(std::string_view text) {
   MessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), m_strMsgCaption,
              QMessageBox::Warning);
+}
+
+void CCalculatorDlg::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  // The program's only window asks for the keyboard when it appears; a
+  // desktop without a window manager would otherwise leave it inactive.
+  if (!event->spontaneous())
+    activateWindow();
 }
 
 bool CCalculatorDlg::eventFilter(QObject* watched, QEvent* event) {

@@ -67,6 +67,7 @@ public:
   void reject() override; // Esc, close box, Alt+F4
 
 protected:
+  void showEvent(QShowEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 #ifdef Q_OS_WIN
