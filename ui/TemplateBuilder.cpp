@@ -22,8 +22,8 @@ QString ToQString(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString AccessibleName(const ControlSpec& spec) {
-  QString name = ToQString(spec.role.empty() ? spec.caption : spec.role);
+QString AccessibleName(const ControlSpec& control) {
+  QString name = ToQString(control.role.empty() ? control.caption : control.role);
   return name.remove(QLatin1Char('&'));
 }
 
@@ -36,11 +36,11 @@ Qt::Alignment TextAlignment(ControlStyle style) {
   return horizontal | ((style & StyleVCenter) ? Qt::AlignVCenter : Qt::AlignTop);
 }
 
-QWidget* CreateControl(QDialog& dialog, const ControlSpec& spec, const DialogUnits& units,
+QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const DialogUnits& units,
                        const QIcon& icon) {
-  const QString caption = ToQString(spec.caption);
-  const QRect rect = units.Rect(spec.rect);
-  switch (spec.kind) {
+  const QString caption = ToQString(control.caption);
+  const QRect rect = units.Rect(control.rect);
+  switch (control.kind) {
   case ControlKind::PushLikeRadio: {
     auto* button = new QPushButton(caption, &dialog);
     button->setCheckable(true);
@@ -52,8 +52,8 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& spec, const DialogUni
     return new QRadioButton(caption, &dialog);
   case ControlKind::Edit: {
     QLineEdit* edit =
-        (spec.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
-    edit->setFrame((spec.style & StyleBorder) != 0);
+        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
+    edit->setFrame((control.style & StyleBorder) != 0);
     return edit;
   }
   case ControlKind::DropDownList: {
@@ -65,21 +65,21 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& spec, const DialogUni
   case ControlKind::DefaultPushButton: {
     auto* button = new QPushButton(caption, &dialog);
     button->setAutoDefault(true);
-    button->setDefault(spec.kind == ControlKind::DefaultPushButton);
+    button->setDefault(control.kind == ControlKind::DefaultPushButton);
     return button;
   }
   case ControlKind::GroupBox: {
     auto* box = new QGroupBox(caption, &dialog);
-    if (spec.style & StyleFramed)
+    if (control.style & StyleFramed)
       box->setFlat(false);
     return box;
   }
   case ControlKind::Static: {
     auto* label = new QLabel(caption, &dialog);
     label->setTextFormat(Qt::PlainText);
-    label->setAlignment(TextAlignment(spec.style));
+    label->setAlignment(TextAlignment(control.style));
     label->setWordWrap(rect.height() >= 2 * units.baseY);
-    if (spec.style & StyleSunken)
+    if (control.style & StyleSunken)
       label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     return label;
   }
@@ -107,9 +107,9 @@ void FitCaption(QAbstractButton& button) {
   }
 }
 
-void Place(QWidget& widget, const ControlSpec& spec, const DialogUnits& units) {
-  QRect rect = units.Rect(spec.rect);
-  if (spec.kind == ControlKind::DropDownList) {
+void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units) {
+  QRect rect = units.Rect(control.rect);
+  if (control.kind == ControlKind::DropDownList) {
     // The template height includes the dropped list; the closed box is one
     // line high and the list shows as many items as that height allows.
     auto& list = static_cast<QComboBox&>(widget);
@@ -153,27 +153,28 @@ BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, con
   QButtonGroup* group = nullptr;
   std::vector<QWidget*> boxes;
   built.ordered.reserve(tmpl.controls.size());
-  for (const ControlSpec& spec : tmpl.controls) {
-    QWidget* widget = CreateControl(dialog, spec, built.units, icon);
-    Place(*widget, spec, built.units);
-    widget->setAccessibleName(AccessibleName(spec));
-    if (spec.id != NoControlId) {
-      widget->setProperty(ControlIdProperty, spec.id);
-      built.byId.insert(spec.id, widget);
+  for (const ControlSpec& control : tmpl.controls) {
+    QWidget* widget = CreateControl(dialog, control, built.units, icon);
+    Place(*widget, control, built.units);
+    widget->setAccessibleName(AccessibleName(control));
+    if (control.id != NoControlId) {
+      widget->setProperty(ControlIdProperty, control.id);
+      built.byId.insert(control.id, widget);
     }
-    const bool isRadio = spec.kind == ControlKind::PushLikeRadio || spec.kind == ControlKind::Radio;
-    if (spec.style & StyleGroup)
+    const bool isRadio =
+        control.kind == ControlKind::PushLikeRadio || control.kind == ControlKind::Radio;
+    if (control.style & StyleGroup)
       group = nullptr;
     if (isRadio) {
       if (group == nullptr) {
         group = new QButtonGroup(&dialog);
         group->setExclusive(true);
-        built.radioGroups.insert(spec.id, group);
+        built.radioGroups.insert(control.id, group);
       }
       group->addButton(static_cast<QAbstractButton*>(widget),
                        static_cast<int>(group->buttons().size()));
     }
-    if (spec.kind == ControlKind::GroupBox)
+    if (control.kind == ControlKind::GroupBox)
       boxes.push_back(widget);
     built.ordered.push_back(widget);
   }

@@ -127,9 +127,9 @@ ShownTexts OwnTexts() {
 // The texts as the templates hold them.
 ShownTexts TemplateTexts() {
   const auto caption = [](int id) {
-    for (const ControlSpec& spec : AboutControls) {
-      if (spec.id == id)
-        return Q(spec.caption);
+    for (const ControlSpec& control : AboutControls) {
+      if (control.id == id)
+        return Q(control.caption);
     }
     return QString();
   };
