@@ -11,9 +11,9 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QMessageBox>
-#include <QSettings>
 #include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
@@ -257,8 +257,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "action_bench: no temporary folder for the settings store\n");
     return 1;
   }
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, store.path());
-  QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, store.path());
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(store.path()));
   QApplication::setOrganizationName(QStringLiteral("Orrelby"));
   QApplication::setApplicationName(QStringLiteral("Tamsik"));
   BoxTrap trap;

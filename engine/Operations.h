@@ -27,6 +27,8 @@ void ChangeConductor(CalcState& s, FormLink& form);
 
 // Reconciliations and clamps.
 void ReconcileDrop(CalcState& s, FormLink& form);
+// Volts dropped and final voltage from the percent drop, without the form.
+void DeriveDropFromPercent(CalcState& s);
 void ReconcileLoad(CalcState& s, FormLink& form);
 void ReconcileFromFinalVoltage(CalcState& s, FormLink& form);
 void ClampDropVolts(CalcState& s);

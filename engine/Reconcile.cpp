@@ -74,8 +74,7 @@ void ReconcileDrop(CalcState& s, FormLink& form) {
   form.ReadForm();
   switch (s.DropMode) {
   case ModePercentDrop:
-    s.DropVolts = s.PercentDrop * s.Voltage * 0.01;
-    s.FinalVoltage = s.Voltage - s.DropVolts;
+    DeriveDropFromPercent(s);
     break;
   case ModeVoltageDrop:
     s.PercentDrop = s.DropVolts / s.Voltage * 100;
@@ -89,6 +88,11 @@ void ReconcileDrop(CalcState& s, FormLink& form) {
     break;
   }
   form.WriteForm();
+}
+
+void DeriveDropFromPercent(CalcState& s) {
+  s.DropVolts = s.PercentDrop * s.Voltage * 0.01;
+  s.FinalVoltage = s.Voltage - s.DropVolts;
 }
 
 void ReconcileLoad(CalcState& s, FormLink& form) {

@@ -3,6 +3,7 @@
 #include "CalculatorDlg.h"
 #include "CalculatorTemplate.h"
 #include "PersistedSettings.h"
+#include "SettingsStore.h"
 #include "StringTable.h"
 
 #include "engine/ConductorTables.h"
@@ -10,7 +11,6 @@
 
 #include <QAbstractButton>
 #include <QButtonGroup>
-#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLineEdit>
 #include <QSettings>
@@ -20,17 +20,6 @@ namespace ui {
 using namespace engine;
 
 namespace {
-
-std::unique_ptr<QSettings> OpenStore() {
-  // Named after the maker and the executable's base name.
-  auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           QCoreApplication::organizationName(),
-                                           QCoreApplication::applicationName());
-  // Only the user's own store counts: a value missing there takes its default,
-  // not one from a system-wide or maker-wide store.
-  store->setFallbacksEnabled(false);
-  return store;
-}
 
 QString FromView(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -48,6 +37,10 @@ bool CCalculatorDlg::OnInitDialog() {
   m_strMsgCaption = FromView(IdsMessageCaption);
   m_state.FeetLength = 0.0;
   m_state.EffectiveArea = EffectiveAreaFor(m_state.WireSize, m_state.ConductorsIndex);
+  // The store keeps the result mode but not its number: without this, a start
+  // in Voltage drop or Final voltage mode would solve from a given result of 0.
+  DeriveDropFromPercent(m_state);
+  WriteForm();
   if (m_state.Phase == 0)
     SetSinglePhase(m_state, *this);
   else
@@ -75,13 +68,14 @@ bool CCalculatorDlg::OnInitDialog() {
 void CCalculatorDlg::SetIcons() { setWindowIcon(m_icon); }
 
 void CCalculatorDlg::LoadStoredSelections() {
-  const std::unique_ptr<QSettings> store = OpenStore();
-  LoadSelections(*store, m_state);
+  if (const std::unique_ptr<QSettings> store = OpenStoreForReading())
+    LoadSelections(*store, m_state);
 }
 
 void CCalculatorDlg::StoreSelections() {
-  const std::unique_ptr<QSettings> store = OpenStore();
-  ui::StoreSelections(*store, m_state);
+  // A store that cannot be written safely now keeps the previous exit's values.
+  if (const std::unique_ptr<QSettings> store = OpenStoreForWriting())
+    ui::StoreSelections(*store, m_state);
 }
 
 void CCalculatorDlg::CreateToolTips() {

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
-#include <QSettings>
 #include <QTest>
 
 namespace testing_ui {
@@ -11,7 +10,8 @@ namespace testing_ui {
 void StoreFixture::SetUp() {
   m_dir = std::make_unique<QTemporaryDir>();
   ASSERT_TRUE(m_dir->isValid());
-  QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, m_dir->path());
+  // The store lives under the user's config home, which XDG_CONFIG_HOME moves.
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path()));
   QApplication::setOrganizationName(QStringLiteral("Orrelby"));
   QApplication::setApplicationName(QStringLiteral("Tamsik"));
   m_boxes.Take();

@@ -4,10 +4,13 @@
 #include "StoreText.h"
 
 #include "engine/Operations.h"
+#include "ui/NumberText.h"
 
 #include <QApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 #include <QSignalBlocker>
 #include <QTest>
@@ -17,6 +20,9 @@
 #include <ostream>
 #include <random>
 #include <string>
+#ifndef Q_OS_WIN
+#include <sys/stat.h>
+#endif
 
 namespace testing_ui {
 namespace {
@@ -352,6 +358,53 @@ INSTANTIATE_TEST_SUITE_P(
                       WarningRow{"DistanceTarget", "Voltage=1\nSolveFor=2\n", 0}),
     RowName<WarningRow>);
 
+// Runs an engine step on a record alone.
+struct NoForm final : engine::FormLink {
+  bool ReadForm() override { return true; }
+  void WriteForm() override {}
+  void ShowWarning(std::string_view) override {}
+};
+
+// The store keeps the result mode, not its number: every mode starts from the
+// default 3 % (as that mode's own reconciliation gives it back), and a Voltage
+// target computes the same drop whatever the mode.
+TEST_F(LifecycleStart, EveryResultModeStartsQuietlyFromTheDefaultPercent) {
+  const int modeButtons[] = {IdcPercentDropMode, IdcVoltageDropMode, IdcFinalVoltageMode};
+  auto shown = [this](int id) { return Text(id).toDouble(); };
+  for (const int voltage : {120, 480}) {
+    double computedDrop = 0.0;
+    for (int target = 0; target <= 3; ++target) {
+      for (int mode = 0; mode <= 2; ++mode) {
+        SCOPED_TRACE(testing::Message() << voltage << " V, target " << target << ", mode " << mode);
+        WriteStore(QStringLiteral("[State]\nVoltageDrop=%1\nSolveFor=%2\nVoltage=%3\n")
+                       .arg(mode)
+                       .arg(target)
+                       .arg(voltage)
+                       .toUtf8());
+        CreateOnly();
+        EXPECT_TRUE(m_boxes.Take().empty());
+        EXPECT_TRUE(Checked(modeButtons[mode]));
+        if (target == engine::SolveVoltage) {
+          if (mode == 0)
+            computedDrop = shown(IdcDropVolts);
+          EXPECT_NEAR(shown(IdcDropVolts), computedDrop, 1e-12 * voltage);
+          continue;
+        }
+        engine::CalcState want;
+        want.Voltage = voltage;
+        want.DropMode = mode;
+        engine::DeriveDropFromPercent(want);
+        NoForm form;
+        engine::ReconcileDrop(want, form);
+        EXPECT_EQ(Text(IdcPercentDrop).toStdString(), PrintNumber(want.PercentDrop));
+        EXPECT_EQ(Text(IdcDropVolts).toStdString(), PrintNumber(want.DropVolts));
+        EXPECT_EQ(Text(IdcFinalVoltage).toStdString(), PrintNumber(want.FinalVoltage));
+        EXPECT_NEAR(shown(IdcPercentDrop), 3.0, 1e-12);
+      }
+    }
+  }
+}
+
 class LifecycleExit : public LifecycleTest {};
 
 TEST_F(LifecycleExit, AllSelectionsSurviveTheNextStart) {
@@ -568,7 +621,7 @@ TEST_P(UnusableStore, GivesDefaultsAndClosesSilently) {
     QFile file(blocker);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("x");
-    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, blocker);
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
     break;
   }
   case Unusable::BinaryGarbage: {
@@ -597,6 +650,86 @@ INSTANTIATE_TEST_SUITE_P(Lifecycle, UnusableStore,
                                            std::pair{"PathThroughFile", Unusable::PathThroughFile},
                                            std::pair{"BinaryGarbage", Unusable::BinaryGarbage}),
                          [](const auto& info) { return std::string(info.param.first); });
+
+#ifndef Q_OS_WIN
+enum class Blocked { EmptyLock, GarbageLock, OtherHostLock, LockIsFolder, LiveHolder, StoreIsFifo };
+struct BlockedRow {
+  const char* label;
+  Blocked how;
+  bool written; // whether the exit could write the selections
+};
+using BlockedStore = LifecycleRows<BlockedRow>;
+
+TEST_P(BlockedStore, ExitEndsWithinTwoSecondsAndWritesOnlyWhenSafe) {
+  const BlockedRow& row = GetParam();
+  const QByteArray before = "[State]\nMaterial=1\n";
+  const QString lockPath = StorePath() + QStringLiteral(".lock");
+  std::unique_ptr<QLockFile> holder;
+  auto writeLock = [&](const QByteArray& text) {
+    QFile lock(lockPath);
+    ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
+    lock.write(text);
+  };
+  if (row.how == Blocked::StoreIsFifo) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(StorePath()).absolutePath()));
+    ASSERT_EQ(::mkfifo(QFile::encodeName(StorePath()).constData(), 0600), 0);
+  } else {
+    WriteStore(before);
+  }
+  switch (row.how) {
+  case Blocked::EmptyLock:
+    writeLock({});
+    break;
+  case Blocked::GarbageLock:
+    writeLock("\x01\xfe not a lock \n\n\n");
+    break;
+  case Blocked::OtherHostLock:
+    writeLock("4242\nTamsik\nanother-host.invalid\n");
+    break;
+  case Blocked::LockIsFolder:
+    ASSERT_TRUE(QDir().mkpath(lockPath));
+    break;
+  case Blocked::LiveHolder:
+    holder = std::make_unique<QLockFile>(lockPath);
+    ASSERT_TRUE(holder->tryLock(0));
+    break;
+  case Blocked::StoreIsFifo:
+    break;
+  }
+  StartDialog();
+  if (row.how == Blocked::StoreIsFifo) {
+    ExpectShown(DefaultsShown);
+  } else {
+    EXPECT_TRUE(Checked(IdcAluminumConductor));
+  }
+  Click(IdcNonMetal);
+  QElapsedTimer clock;
+  clock.start();
+  CloseBy(CloseWay::ExitButton);
+  EXPECT_LT(clock.elapsed(), 2000);
+  EXPECT_FALSE(m_dlg->isVisible());
+  if (row.how == Blocked::StoreIsFifo) {
+    EXPECT_FALSE(QFileInfo(StorePath()).isFile());
+  } else if (row.written) {
+    const Stored stored = StoredState();
+    EXPECT_EQ(stored.size(), 11U);
+    EXPECT_EQ(stored.at("Material"), "1");
+    EXPECT_EQ(stored.at("Raceway"), "2");
+  } else {
+    EXPECT_EQ(FileBytes(StorePath()), before);
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Lifecycle, BlockedStore,
+                         ::testing::Values(BlockedRow{"EmptyLock", Blocked::EmptyLock, true},
+                                           BlockedRow{"GarbageLock", Blocked::GarbageLock, true},
+                                           BlockedRow{"OtherHostLock", Blocked::OtherHostLock,
+                                                      true},
+                                           BlockedRow{"LockIsFolder", Blocked::LockIsFolder, false},
+                                           BlockedRow{"LiveHolder", Blocked::LiveHolder, false},
+                                           BlockedRow{"StoreIsFifo", Blocked::StoreIsFifo, false}),
+                         RowName<BlockedRow>);
+#endif
 
 } // namespace
 } // namespace testing_ui
