@@ -2,13 +2,29 @@
 // record names, with the products evaluated in the written order.
 #include "ConductorTables.h"
 #include "Operations.h"
+#include "WireSizeFit.h"
 
 namespace engine {
 
+// The area one size needs for the allowed drop, using that size's own K (K
+// varies by size from No. 2/0 up, so a K taken from another size can miss).
+double RequiredArea(const CalcState& s, double k) {
+  double area = k * s.PhaseMultiplier * s.Amps * s.FeetLength / s.DropVolts;
+  // Also catches NaN (0/0), which compares neither greater nor equal.
+  if (!(area >= CircularMils[0]))
+    area = CircularMils[0];
+  return area;
+}
+
+bool SizeMeetsAllowedDrop(const CalcState& s, int wireSize, int conductorsIndex) {
+  if (s.PercentDrop >= NoAllowedDrop)
+    return false;
+  const double k = KFactorFor(s.Current, s.Material, wireSize, s.Raceway);
+  return EffectiveAreaFor(wireSize, conductorsIndex) >= RequiredArea(s, k);
+}
+
 namespace {
 
-// A percent drop at or above this leaves nothing for the conductor.
-constexpr double NoAllowedDrop = 100.0;
 // One more than the largest size, so no size qualifies.
 constexpr double UnreachableArea = 750001.0;
 
@@ -77,16 +93,6 @@ struct WireSizeChoice {
   double requiredArea;
 };
 
-// The area one size needs for the allowed drop, using that size's own K (K
-// varies by size from No. 2/0 up, so a K taken from another size can miss).
-double RequiredArea(const CalcState& s, double k) {
-  double area = k * s.PhaseMultiplier * s.Amps * s.FeetLength / s.DropVolts;
-  // Also catches NaN (0/0), which compares neither greater nor equal.
-  if (!(area >= CircularMils[0]))
-    area = CircularMils[0];
-  return area;
-}
-
 // Smallest size whose parallel conductors together cover the area that size
 // requires; the largest size, not found, when none does.
 WireSizeChoice ChooseWireSize(const CalcState& s) {
@@ -97,11 +103,9 @@ WireSizeChoice ChooseWireSize(const CalcState& s) {
   WireSizeChoice choice{};
   for (int i = 0; i < WireSizeCount; ++i) {
     const double k = KFactorFor(s.Current, s.Material, i, s.Raceway);
-    choice = {i, false, k, RequiredArea(s, k)};
-    if (EffectiveAreaFor(i, s.ConductorsIndex) >= choice.requiredArea) {
-      choice.found = true;
+    choice = {i, SizeMeetsAllowedDrop(s, i, s.ConductorsIndex), k, RequiredArea(s, k)};
+    if (choice.found)
       break;
-    }
   }
   return choice;
 }
