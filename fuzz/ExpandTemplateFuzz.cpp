@@ -4,9 +4,9 @@
 // from the input. Besides the sanitizers, it checks what must hold for any
 // input: the output fits the room, lengths agree, and nothing is written
 // when nothing fits.
-#include "info/BuiltInVersionSource.h"
-#include "info/ModulePath.h"
-#include "info/VersionInfo.h"
+#include "version/BuiltInVersionSource.h"
+#include "version/ModulePath.h"
+#include "version/VersionInfo.h"
 
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -17,7 +17,7 @@
 
 namespace {
 
-using info::CVersionInfo;
+using version::CVersionInfo;
 
 void Require(bool holds) {
   if (!holds)
@@ -26,7 +26,7 @@ void Require(bool holds) {
 
 char Lower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-class InputSource final : public info::VersionSource {
+class InputSource final : public version::VersionSource {
 public:
   std::uint32_t Size = 0;
   bool ReadSucceeds = true;
@@ -42,8 +42,8 @@ public:
     std::fill(data.begin(), data.end(), std::byte{0xA5});
     return ReadSucceeds;
   }
-  info::VersionValue QueryPath(std::span<const std::byte> data,
-                               std::string_view path) const override {
+  version::VersionValue QueryPath(std::span<const std::byte> data,
+                                  std::string_view path) const override {
     Require(data.size() == Size);
     Require(path.starts_with(Block));
     const std::string_view key = path.substr(Block.size());
@@ -99,7 +99,7 @@ void CheckQuery(const CVersionInfo& info, std::string_view key, std::int32_t roo
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  static const info::BuiltInVersionSource builtIn(info::ModulePath(), "Oct 15 1998");
+  static const version::BuiltInVersionSource builtIn(version::ModulePath(), "Oct 15 1998");
   static const char* const blocks[] = {"\\StringFileInfo\\040904E4\\",
                                        "\\StringFileInfo\\040904e4\\", "\\StringFileInfo\\"};
 
@@ -126,9 +126,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string key = in.ConsumeRandomLengthString(300);
   const std::string templ = in.ConsumeRemainingBytesAsString();
 
-  const info::VersionSource& chosen =
-      useInputSource ? static_cast<const info::VersionSource&>(source) : builtIn;
-  const CVersionInfo held(info::ModulePath(), block, chosen);
+  const version::VersionSource& chosen =
+      useInputSource ? static_cast<const version::VersionSource&>(source) : builtIn;
+  const CVersionInfo held(version::ModulePath(), block, chosen);
   CheckExpansion(held, templ, room);
   CheckQuery(held, key, queryRoom);
   CheckQuery(held, templ, queryRoom);

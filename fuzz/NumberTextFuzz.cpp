@@ -2,7 +2,7 @@
 // printer and back. Besides the sanitizers it checks what must hold for every
 // input: an accepted text reads back stably, and a printed finite value reads
 // back to a value that prints the same.
-#include "ui/NumberText.h"
+#include "engine/NumberText.h"
 
 #include <cmath>
 #include <cstdint>
@@ -22,8 +22,8 @@ void Require(bool holds) {
 constexpr double RoundsToInfinity = 1.797693134862315e308;
 
 void CheckPrinted(double value) {
-  const std::string printed = ui::PrintNumber(value);
-  const std::optional<double> back = ui::ParseNumber(printed);
+  const std::string printed = engine::PrintNumber(value);
+  const std::optional<double> back = engine::ParseNumber(printed);
   if (std::isnan(value) || std::isinf(value)) {
     // "undefined", "inf" and "-inf" are shown, never read.
     Require(!back.has_value());
@@ -39,11 +39,11 @@ void CheckPrinted(double value) {
     Require(std::fabs(value) >= RoundsToInfinity);
     return;
   }
-  Require(ui::PrintNumber(*back) == printed);
+  Require(engine::PrintNumber(*back) == printed);
 }
 
 void CheckParsed(std::string_view text) {
-  const std::optional<double> value = ui::ParseNumber(text);
+  const std::optional<double> value = engine::ParseNumber(text);
   if (!value)
     return;
   Require(!std::isnan(*value));

@@ -9,7 +9,8 @@ build=${1:-build/dev}
 bash scripts/deps.sh clang-format clang-tidy >/dev/null
 
 mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- \
-  'app/*.cpp' 'app/*.h' 'engine/*.cpp' 'engine/*.h' 'info/*.cpp' 'info/*.h' \
+  'app/*.cpp' 'app/*.h' 'engine/*.cpp' 'engine/*.h' 'version/*.cpp' 'version/*.h' \
+  'dialogkit/*.cpp' 'dialogkit/*.h' 'about/*.cpp' 'about/*.h' \
   'ui/*.cpp' 'ui/*.h' 'res/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp')
 
 status=0

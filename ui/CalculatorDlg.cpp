@@ -2,7 +2,7 @@
 
 #include "CalculatorTemplate.h"
 #include "StringTable.h"
-#include "info/AboutDlg.h"
+#include "about/AboutDlg.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -31,7 +31,7 @@ constexpr int ActivationWaitMs = 200;
 
 CCalculatorDlg::CCalculatorDlg(QWidget* parent)
     : QDialog(parent), m_icon(ApplicationIcon()), m_aboutCommand([](QWidget* owner) {
-        info::CAboutDlg about(owner);
+        about::CAboutDlg about(owner);
         about.DoModal();
       }) {
   SetDialogFrame(*this);

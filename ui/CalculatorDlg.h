@@ -9,7 +9,7 @@
 // while the form is being read or written.
 #pragma once
 
-#include "TemplateBuilder.h"
+#include "dialogkit/TemplateBuilder.h"
 #include "engine/CalcState.h"
 #include "engine/FormLink.h"
 
@@ -43,7 +43,7 @@ public:
   void Create();
 
   QWidget* GetDlgItem(int id) const { return m_controls.Item(id); }
-  const BuiltControls& Controls() const { return m_controls; }
+  const dialogkit::BuiltControls& Controls() const { return m_controls; }
   const engine::CalcState& State() const { return m_state; }
   engine::CalcState& State() { return m_state; }
 
@@ -130,7 +130,7 @@ private:
   QButtonGroup* RadioGroup(int firstId) const;
 
   engine::CalcState m_state;
-  BuiltControls m_controls;
+  dialogkit::BuiltControls m_controls;
   QIcon m_icon;
   QFont m_captionFont;
   QString m_strMsgCaption;

@@ -2,7 +2,7 @@
 // the validation message and focus move of a failed read.
 #include "CalculatorDlg.h"
 #include "FormBindings.h"
-#include "NumberText.h"
+#include "engine/NumberText.h"
 
 #include "engine/ConductorTables.h"
 
@@ -34,7 +34,7 @@ void WriteRadio(QButtonGroup& group, int index) {
   group.setExclusive(true);
 }
 
-QString Printed(double value) { return QString::fromStdString(PrintNumber(value)); }
+QString Printed(double value) { return QString::fromStdString(engine::PrintNumber(value)); }
 
 class ExchangeGuard {
 public:
@@ -96,7 +96,7 @@ bool CCalculatorDlg::DoDataExchange(bool saveAndValidate) {
           edit->setText(text);
         break;
       }
-      const std::optional<double> value = ParseNumber(edit->text().toStdString());
+      const std::optional<double> value = engine::ParseNumber(edit->text().toStdString());
       if (!value) {
         ReportInvalid(edit, tr("Please enter a number."));
         return false;

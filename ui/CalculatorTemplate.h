@@ -2,11 +2,14 @@
 // rules, the form exchange and the tests refer to.
 #pragma once
 
-#include "DialogTemplate.h"
+#include "dialogkit/DialogTemplate.h"
 
 #include <array>
 
 namespace ui {
+
+// Written in the dialog toolkit's vocabulary.
+using namespace dialogkit;
 
 // Control identifiers.
 enum CalculatorControl : int {

@@ -1,5 +1,5 @@
 # The program's version information, kept in this one place. The built-in
-# table that the About texts are expanded from (info/) and the Windows
+# table that the About texts are expanded from (version/) and the Windows
 # VERSIONINFO resource are both generated from it at configure time.
 #
 # Every text is printable ASCII. A text of several lines is a list with one

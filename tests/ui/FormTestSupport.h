@@ -68,7 +68,7 @@ inline constexpr int OutsideForm = -2;
 inline int IdOf(const QObject* object) {
   if (object == nullptr)
     return NoControl;
-  const QVariant id = object->property(ui::ControlIdProperty);
+  const QVariant id = object->property(dialogkit::ControlIdProperty);
   return id.isValid() ? id.toInt() : OutsideForm;
 }
 

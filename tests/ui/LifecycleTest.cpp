@@ -3,8 +3,8 @@
 #include "DialogFixture.h"
 #include "StoreText.h"
 
+#include "engine/NumberText.h"
 #include "engine/Operations.h"
-#include "ui/NumberText.h"
 
 #include <QApplication>
 #include <QDir>
@@ -396,9 +396,9 @@ TEST_F(LifecycleStart, EveryResultModeStartsQuietlyFromTheDefaultPercent) {
         engine::DeriveDropFromPercent(want);
         NoForm form;
         engine::ReconcileDrop(want, form);
-        EXPECT_EQ(Text(IdcPercentDrop).toStdString(), PrintNumber(want.PercentDrop));
-        EXPECT_EQ(Text(IdcDropVolts).toStdString(), PrintNumber(want.DropVolts));
-        EXPECT_EQ(Text(IdcFinalVoltage).toStdString(), PrintNumber(want.FinalVoltage));
+        EXPECT_EQ(Text(IdcPercentDrop).toStdString(), engine::PrintNumber(want.PercentDrop));
+        EXPECT_EQ(Text(IdcDropVolts).toStdString(), engine::PrintNumber(want.DropVolts));
+        EXPECT_EQ(Text(IdcFinalVoltage).toStdString(), engine::PrintNumber(want.FinalVoltage));
         EXPECT_NEAR(shown(IdcPercentDrop), 3.0, 1e-12);
       }
     }

@@ -1,0 +1,127 @@
+#include "AboutDlg.h"
+
+#include "AboutTemplates.h"
+#include "AuthorInfoDlg.h"
+#include "dialogkit/LinkLauncher.h"
+#include "version/ModulePath.h"
+#include "version/VersionData.h"
+#include "version/VersionInfo.h"
+
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QUrl>
+#include <algorithm>
+
+namespace about {
+
+using dialogkit::OpenLink;
+using version::ModulePath;
+using version::PlatformVersionSource;
+
+namespace {
+
+constexpr std::string_view BlockPath = "\\StringFileInfo\\040904E4\\";
+// Texts are read from a control into 128 bytes and expanded into 256.
+constexpr std::size_t TemplateChars = 127;
+constexpr std::int32_t ExpansionRoom = 256;
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string Expanded(const CVersionInfo& versionInfo, const QString& text) {
+  std::string templ = text.toStdString();
+  templ.resize(std::min(templ.size(), TemplateChars));
+  std::string out;
+  versionInfo.ExpandTemplate(templ, out, ExpansionRoom);
+  return out;
+}
+
+// Version texts separate lines with CR LF; a label breaks lines at LF.
+QString ForDisplay(const std::string& text) {
+  QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+  return shown;
+}
+
+} // namespace
+
+CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_versionSource(&PlatformVersionSource()) {
+  dialogkit::SetDialogFrame(*this);
+}
+
+CAboutDlg::~CAboutDlg() = default;
+
+int CAboutDlg::TitleFontHeight(int dotsPerInch) { return 4 * (8 * dotsPerInch / -72); }
+
+void CAboutDlg::Create() {
+  if (!m_controls.ordered.empty())
+    return;
+  m_controls =
+      dialogkit::BuildFromTemplate(*this, about::AboutTemplate, dialogkit::ApplicationIcon());
+  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdOk)), &QPushButton::clicked, this,
+          &QDialog::accept);
+  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdcWebSite)), &QPushButton::clicked, this,
+          &CAboutDlg::OnWebSite);
+  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdcAuthorInfo)), &QPushButton::clicked, this,
+          &CAboutDlg::OnAuthorInfo);
+  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdcEmailDistributor)), &QPushButton::clicked,
+          this, &CAboutDlg::OnEmailDistributor);
+  OnInitDialog();
+  GetDlgItem(about::IdOk)->setFocus(Qt::OtherFocusReason);
+}
+
+int CAboutDlg::DoModal() {
+  Create();
+  return exec();
+}
+
+bool CAboutDlg::OnInitDialog() {
+  m_strMsgCaption = QStringLiteral("Quillfen");
+  // Read afresh at every opening; the object lives only for this sequence.
+  const CVersionInfo versionInfo(ModulePath(), std::string(BlockPath), *m_versionSource);
+  for (const int id : {about::IdcAboutTitle, about::IdcAboutVersion, about::IdcAboutCopyright,
+                       about::IdcAboutNotice})
+    ExpandControlText(versionInfo, *GetDlgItem(id));
+  setWindowTitle(ForDisplay(Expanded(versionInfo, windowTitle())));
+  ApplyTitleFont();
+  return true;
+}
+
+void CAboutDlg::ExpandControlText(const CVersionInfo& versionInfo, QWidget& control) {
+  auto& label = static_cast<QLabel&>(control);
+  label.setText(ForDisplay(Expanded(versionInfo, label.text())));
+}
+
+void CAboutDlg::ApplyTitleFont() {
+  m_fontTitle = font();
+  m_fontTitle.setPixelSize(-TitleFontHeight(logicalDpiY()));
+  m_fontTitle.setBold(true);
+  m_fontTitle.setItalic(true);
+  QWidget* title = GetDlgItem(about::IdcAboutTitle);
+  title->setFont(m_fontTitle);
+  // The title is taller than its one line of dialog text: grow the label
+  // about its centre so the large letters are not cut off.
+  const QRect placed = title->geometry();
+  const int height = std::max(placed.height(), title->fontMetrics().height());
+  title->setGeometry(placed.x(), placed.center().y() - height / 2, placed.width(), height);
+}
+
+void CAboutDlg::OnWebSite() {
+  OpenLink(this, QUrl(FromView(version::data::DistributorWebUrl)),
+           QStringLiteral("Unable to start web browser"), m_strMsgCaption);
+}
+
+void CAboutDlg::OnEmailDistributor() {
+  OpenLink(this, QUrl(FromView(version::data::DistributorMailUrl)),
+           QStringLiteral("Unable to start Email client"), m_strMsgCaption);
+}
+
+void CAboutDlg::OnAuthorInfo() {
+  CAuthorInfoDlg author(FromView(version::data::AuthorCredit), QStringLiteral("About Orrelby"),
+                        this);
+  author.DoModal();
+}
+
+} // namespace about

@@ -1,0 +1,187 @@
+#include "TemplateBuilder.h"
+
+#include "DigitsOnlyEdit.h"
+
+#include <QButtonGroup>
+#include <QComboBox>
+#include <QDialog>
+#include <QFont>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStyle>
+#include <algorithm>
+
+namespace dialogkit {
+
+namespace {
+
+QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QString AccessibleName(const ControlSpec& control) {
+  QString name = ToQString(control.role.empty() ? control.caption : control.role);
+  return name.remove(QLatin1Char('&'));
+}
+
+Qt::Alignment TextAlignment(ControlStyle style) {
+  Qt::Alignment horizontal = Qt::AlignLeft;
+  if (style & StyleAlignRight)
+    horizontal = Qt::AlignRight;
+  else if (style & StyleCenter)
+    horizontal = Qt::AlignHCenter;
+  return horizontal | ((style & StyleVCenter) ? Qt::AlignVCenter : Qt::AlignTop);
+}
+
+QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const DialogUnits& units,
+                       const QIcon& icon) {
+  const QString caption = ToQString(control.caption);
+  const QRect rect = units.Rect(control.rect);
+  switch (control.kind) {
+  case ControlKind::PushLikeRadio: {
+    auto* button = new QPushButton(caption, &dialog);
+    button->setCheckable(true);
+    // Enter goes to the default button, as for any radio button.
+    button->setAutoDefault(false);
+    return button;
+  }
+  case ControlKind::Radio:
+    return new QRadioButton(caption, &dialog);
+  case ControlKind::Edit: {
+    QLineEdit* edit =
+        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
+    edit->setFrame((control.style & StyleBorder) != 0);
+    return edit;
+  }
+  case ControlKind::DropDownList: {
+    auto* list = new QComboBox(&dialog);
+    list->setEditable(false);
+    return list;
+  }
+  case ControlKind::PushButton:
+  case ControlKind::DefaultPushButton: {
+    auto* button = new QPushButton(caption, &dialog);
+    button->setAutoDefault(true);
+    button->setDefault(control.kind == ControlKind::DefaultPushButton);
+    return button;
+  }
+  case ControlKind::GroupBox: {
+    auto* box = new QGroupBox(caption, &dialog);
+    if (control.style & StyleFramed)
+      box->setFlat(false);
+    return box;
+  }
+  case ControlKind::Static: {
+    auto* label = new QLabel(caption, &dialog);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(TextAlignment(control.style));
+    label->setWordWrap(rect.height() >= 2 * units.baseY);
+    if (control.style & StyleSunken)
+      label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    return label;
+  }
+  case ControlKind::Icon: {
+    auto* label = new QLabel(&dialog);
+    const int side = std::min(rect.width(), rect.height());
+    label->setPixmap(icon.pixmap(side, side));
+    return label;
+  }
+  }
+  return nullptr;
+}
+
+// A font's glyphs can be wider than the system font the template was laid out
+// for; a caption that would be cut off gets a narrower cut of the same face.
+void FitCaption(QAbstractButton& button) {
+  const QString text = QString(button.text()).remove(QLatin1Char('&'));
+  const int margins = 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+  for (const int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
+    if (button.fontMetrics().horizontalAdvance(text) + margins <= button.width())
+      return;
+    QFont narrower = button.font();
+    narrower.setStretch(stretch);
+    button.setFont(narrower);
+  }
+}
+
+void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units) {
+  QRect rect = units.Rect(control.rect);
+  if (control.kind == ControlKind::DropDownList) {
+    // The template height includes the dropped list; the closed box is one
+    // line high and the list shows as many items as that height allows.
+    auto& list = static_cast<QComboBox&>(widget);
+    const int closed = std::min(rect.height(), list.sizeHint().height());
+    const int lineHeight = std::max(1, list.fontMetrics().height());
+    list.setMaxVisibleItems(std::max(1, (rect.height() - closed) / lineHeight));
+    rect.setHeight(closed);
+  }
+  widget.setGeometry(rect);
+  if (auto* button = qobject_cast<QPushButton*>(&widget))
+    FitCaption(*button);
+}
+
+} // namespace
+
+QIcon ApplicationIcon() {
+  QIcon icon;
+  for (const int size : {16, 24, 32, 48, 64, 128, 256})
+    icon.addFile(QStringLiteral(":/icons/quillfen-%1.png").arg(size), QSize(size, size));
+  return icon;
+}
+
+void SetDialogFrame(QDialog& dialog) {
+  dialog.setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                        Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+}
+
+QFont TemplateFont(const DialogTemplate& tmpl) {
+  QFont font(ToQString(tmpl.fontFace), tmpl.pointSize);
+  font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, const QIcon& icon) {
+  BuiltControls built;
+  dialog.setFont(TemplateFont(tmpl));
+  dialog.setWindowTitle(ToQString(tmpl.caption));
+  built.units = DialogUnits::FromFont(dialog.font());
+  dialog.setFixedSize(built.units.X(tmpl.width), built.units.Y(tmpl.height));
+
+  QButtonGroup* group = nullptr;
+  std::vector<QWidget*> boxes;
+  built.ordered.reserve(tmpl.controls.size());
+  for (const ControlSpec& control : tmpl.controls) {
+    QWidget* widget = CreateControl(dialog, control, built.units, icon);
+    Place(*widget, control, built.units);
+    widget->setAccessibleName(AccessibleName(control));
+    if (control.id != NoControlId) {
+      widget->setProperty(ControlIdProperty, control.id);
+      built.byId.insert(control.id, widget);
+    }
+    const bool isRadio =
+        control.kind == ControlKind::PushLikeRadio || control.kind == ControlKind::Radio;
+    if (control.style & StyleGroup)
+      group = nullptr;
+    if (isRadio) {
+      if (group == nullptr) {
+        group = new QButtonGroup(&dialog);
+        group->setExclusive(true);
+        built.radioGroups.insert(control.id, group);
+      }
+      group->addButton(static_cast<QAbstractButton*>(widget),
+                       static_cast<int>(group->buttons().size()));
+    }
+    if (control.kind == ControlKind::GroupBox)
+      boxes.push_back(widget);
+    built.ordered.push_back(widget);
+  }
+  // Frames sit behind the controls they enclose.
+  for (QWidget* box : boxes)
+    box->lower();
+  return built;
+}
+
+} // namespace dialogkit

@@ -1,0 +1,126 @@
+#include "AboutTestSupport.h"
+
+#include <QProcess>
+#include <QTest>
+#include <algorithm>
+#include <ostream>
+
+namespace about_test {
+
+namespace {
+// A widget that never becomes active is answered anyway after this many ticks.
+constexpr int MaxWaitTicks = 400;
+} // namespace
+
+Watcher::Watcher(std::function<QWidget*()> find, std::function<void(QWidget&)> answer)
+    : m_find(std::move(find)), m_answer(std::move(answer)) {
+  m_timer.setInterval(2);
+  connect(&m_timer, &QTimer::timeout, this, &Watcher::Poll);
+  m_timer.start();
+}
+
+void Watcher::Poll() {
+  QWidget* w = m_find();
+  if (w == nullptr || !w->isVisible()) {
+    m_pending = nullptr;
+    return;
+  }
+  if (w != m_pending) {
+    m_pending = w;
+    m_waitedTicks = 0;
+  }
+  if (!w->isActiveWindow() && ++m_waitedTicks < MaxWaitTicks)
+    return;
+  m_pending = nullptr;
+  ++m_count;
+  QPointer<QWidget> answered = w;
+  m_answer(*w);
+  if (answered && answered->isVisible())
+    answered->close();
+}
+
+std::uint32_t KeyedSource::InfoSize(const std::filesystem::path& file) const {
+  Files.push_back(file);
+  return Size;
+}
+
+bool KeyedSource::ReadInfo(const std::filesystem::path&, std::span<std::byte> data) const {
+  ++Reads;
+  std::fill(data.begin(), data.end(), std::byte{0});
+  return true;
+}
+
+version::VersionValue KeyedSource::QueryPath(std::span<const std::byte>,
+                                             std::string_view path) const {
+  Queried.emplace_back(path);
+  if (!path.starts_with(AboutBlock))
+    return {};
+  const auto it = Values.find(path.substr(AboutBlock.size()));
+  if (it == Values.end())
+    return {};
+  return {true, it->second, static_cast<std::uint32_t>(it->second.size() + 1)};
+}
+
+ShownTexts TextsOf(const about::CAboutDlg& about) {
+  const auto text = [&](int id) { return static_cast<QLabel*>(about.GetDlgItem(id))->text(); };
+  return {text(about::IdcAboutTitle), text(about::IdcAboutVersion), text(about::IdcAboutCopyright),
+          text(about::IdcAboutNotice), about.windowTitle()};
+}
+
+std::ostream& operator<<(std::ostream& out, const ShownTexts& texts) {
+  return out << "title '" << texts.title.toStdString() << "' version '"
+             << texts.version.toStdString() << "' copyright '" << texts.copyright.toStdString()
+             << "' notice '" << texts.notice.toStdString() << "' caption '"
+             << texts.caption.toStdString() << "'";
+}
+
+void AboutFixture::SetUp() {
+  m_boxes.Take();
+  dialogkit::SetLinkLauncher([this](const QUrl& url) {
+    m_links.push_back(url);
+    return m_linkOpens;
+  });
+}
+
+void AboutFixture::TearDown() {
+  dialogkit::SetLinkLauncher(nullptr);
+  m_boxes.OnBox({});
+  for (const testing_ui::SeenBox& box : m_boxes.Take())
+    ADD_FAILURE() << "unexpected message box: " << box.caption.toStdString() << ": "
+                  << box.text.toStdString();
+}
+
+std::unique_ptr<about::CAboutDlg> AboutFixture::ShowAbout(const version::VersionSource* source) {
+  auto about = std::make_unique<about::CAboutDlg>();
+  if (source != nullptr)
+    about->UseVersionSource(*source);
+  about->Create();
+  about->show();
+  about->activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(about.get()));
+  Settle();
+  return about;
+}
+
+void AboutFixture::Settle() {
+  QCoreApplication::processEvents();
+  QCoreApplication::processEvents();
+}
+
+void AboutFixture::Press(QWidget* button) {
+  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
+  Settle();
+}
+
+ChildRun RunSelf(const QString& program, const QString& filter, const QProcessEnvironment& env) {
+  QProcess child;
+  child.setProcessEnvironment(env);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(program, {QStringLiteral("--gtest_filter=") + filter});
+  if (!child.waitForFinished(120000))
+    return {-1, QStringLiteral("did not finish: ") + child.errorString()};
+  return {child.exitStatus() == QProcess::NormalExit ? child.exitCode() : -1,
+          QString::fromLocal8Bit(child.readAll())};
+}
+
+} // namespace about_test
