@@ -7,11 +7,9 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QContextMenuEvent>
 #include <QDeadlineTimer>
 #include <QFocusEvent>
 #include <QLineEdit>
-#include <QMenu>
 #include <QPointer>
 #include <QShowEvent>
 
@@ -44,6 +42,7 @@ void CCalculatorDlg::Create() {
     return;
   m_controls = BuildFromTemplate(*this, CalculatorTemplate, m_icon);
   ConnectHandlers();
+  CreateCommands();
   OnInitDialog();
   FocusFirstTabStop();
 }
@@ -196,23 +195,5 @@ bool CCalculatorDlg::nativeEvent(const QByteArray& eventType, void* message, qin
   return QDialog::nativeEvent(eventType, message, result);
 }
 #endif
-
-void CCalculatorDlg::contextMenuEvent(QContextMenuEvent* event) {
-#ifdef Q_OS_WIN
-  QDialog::contextMenuEvent(event);
-#else
-  // Desktops without a window menu of the program's own get the About item
-  // on the background's context menu instead.
-  if (IdsAboutItem.empty()) {
-    event->ignore();
-    return;
-  }
-  QMenu menu(this);
-  QAction* about = menu.addAction(
-      QString::fromUtf8(IdsAboutItem.data(), static_cast<qsizetype>(IdsAboutItem.size())));
-  connect(about, &QAction::triggered, this, [this] { OnSysCommand(AboutCommandId); });
-  menu.exec(event->globalPos());
-#endif
-}
 
 } // namespace ui

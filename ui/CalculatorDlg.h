@@ -21,8 +21,12 @@
 #include <QString>
 #include <functional>
 #include <memory>
+#include <string_view>
+#include <vector>
 
+class QAction;
 class QButtonGroup;
+class QKeySequence;
 class QComboBox;
 class QLineEdit;
 class QSettings;
@@ -86,6 +90,11 @@ private:
   void ApplyCaptionFont();
   void FocusFirstTabStop();
 
+  // Commands on the context menu and their shortcuts.
+  void CreateCommands();
+  QAction* AddCommand(std::string_view caption, const QKeySequence& shortcut,
+                      void (CCalculatorDlg::*handler)());
+
   // Form exchange.
   bool DoDataExchange(bool saveAndValidate);
   void FillLists();
@@ -135,6 +144,7 @@ private:
   QFont m_captionFont;
   QString m_strMsgCaption;
   std::function<void(QWidget*)> m_aboutCommand;
+  std::vector<QAction*> m_commands; // owned by the dialog, in menu order
   // Nonzero while the form is read or written: control notifications are ignored.
   int m_exchangeDepth = 0;
   bool m_closing = false;

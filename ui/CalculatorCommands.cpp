@@ -1,0 +1,55 @@
+// The commands beyond the form: About (on desktops without a window menu of
+// the program's own) and the commands that take results away, on the
+// window's context menu and on their own shortcuts.
+#include "CalculatorDlg.h"
+#include "StringTable.h"
+
+#include <QAction>
+#include <QContextMenuEvent>
+#include <QMenu>
+
+namespace ui {
+
+namespace {
+
+QString FromView(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+} // namespace
+
+QAction* CCalculatorDlg::AddCommand(std::string_view caption, const QKeySequence& shortcut,
+                                    void (CCalculatorDlg::*handler)()) {
+  auto* action = new QAction(FromView(caption), this);
+  action->setShortcut(shortcut);
+  action->setShortcutContext(Qt::WindowShortcut);
+  connect(action, &QAction::triggered, this, handler);
+  // Added to the window so the shortcut works wherever the focus is in it.
+  addAction(action);
+  m_commands.push_back(action);
+  return action;
+}
+
+void CCalculatorDlg::CreateCommands() {}
+
+void CCalculatorDlg::contextMenuEvent(QContextMenuEvent* event) {
+  QMenu menu(this);
+#ifndef Q_OS_WIN
+  // Windows has the About item on the window menu; elsewhere it is here.
+  if (!IdsAboutItem.empty()) {
+    QAction* about = menu.addAction(FromView(IdsAboutItem));
+    connect(about, &QAction::triggered, this, [this] { OnSysCommand(AboutCommandId); });
+  }
+#endif
+  if (!menu.isEmpty() && !m_commands.empty())
+    menu.addSeparator();
+  for (QAction* command : m_commands)
+    menu.addAction(command);
+  if (menu.isEmpty()) {
+    event->ignore();
+    return;
+  }
+  menu.exec(event->globalPos());
+}
+
+} // namespace ui
