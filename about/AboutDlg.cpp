@@ -1,4 +1,5 @@
 #include "AboutDlg.h"
+#include "dialogkit/Text.h"
 
 #include "AboutTemplates.h"
 #include "AuthorInfoDlg.h"
@@ -26,10 +27,6 @@ constexpr std::string_view BlockPath = "\\StringFileInfo\\040904E4\\";
 constexpr std::size_t TemplateChars = 127;
 constexpr std::int32_t ExpansionRoom = 256;
 
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string Expanded(const CVersionInfo& versionInfo, const QString& text) {
   std::string templ = text.toStdString();
   templ.resize(std::min(templ.size(), TemplateChars));
@@ -40,45 +37,32 @@ std::string Expanded(const CVersionInfo& versionInfo, const QString& text) {
 
 // Version texts separate lines with CR LF; a label breaks lines at LF.
 QString ForDisplay(const std::string& text) {
-  QString shown = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  QString shown = dialogkit::ToQString(text);
   shown.replace(QLatin1String("\r\n"), QLatin1String("\n"));
   return shown;
 }
 
 } // namespace
 
-CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent), m_versionSource(&PlatformVersionSource()) {
-  dialogkit::SetDialogFrame(*this);
-}
+CAboutDlg::CAboutDlg(QWidget* parent)
+    : TemplateDialog(AboutTemplate, dialogkit::ApplicationIcon(), parent),
+      m_versionSource(&PlatformVersionSource()) {}
 
 CAboutDlg::~CAboutDlg() = default;
 
 int CAboutDlg::TitleFontHeight(int dotsPerInch) { return 4 * (8 * dotsPerInch / -72); }
 
-void CAboutDlg::Create() {
-  if (!m_controls.ordered.empty())
-    return;
-  m_controls =
-      dialogkit::BuildFromTemplate(*this, about::AboutTemplate, dialogkit::ApplicationIcon());
-  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdOk)), &QPushButton::clicked, this,
-          &QDialog::accept);
-  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdcWebSite)), &QPushButton::clicked, this,
-          &CAboutDlg::OnWebSite);
-  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdcAuthorInfo)), &QPushButton::clicked, this,
-          &CAboutDlg::OnAuthorInfo);
-  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdcEmailDistributor)), &QPushButton::clicked,
-          this, &CAboutDlg::OnEmailDistributor);
+void CAboutDlg::OnCreate() {
+  ConnectClick(IdOk, &QDialog::accept);
+  ConnectClick(IdcWebSite, &CAboutDlg::OnWebSite);
+  ConnectClick(IdcAuthorInfo, &CAboutDlg::OnAuthorInfo);
+  ConnectClick(IdcEmailDistributor, &CAboutDlg::OnEmailDistributor);
   OnInitDialog();
   GetDlgItem(about::IdOk)->setFocus(Qt::OtherFocusReason);
 }
 
-int CAboutDlg::DoModal() {
-  Create();
-  return exec();
-}
-
 bool CAboutDlg::OnInitDialog() {
-  m_strMsgCaption = QStringLiteral("Quillfen");
+  m_strMsgCaption = dialogkit::ToQString(version::data::ProductName);
   // Read afresh at every opening; the object lives only for this sequence.
   const CVersionInfo versionInfo(ModulePath(), std::string(BlockPath), *m_versionSource);
   for (const int id : {about::IdcAboutTitle, about::IdcAboutVersion, about::IdcAboutCopyright,
@@ -91,7 +75,7 @@ bool CAboutDlg::OnInitDialog() {
 
 void CAboutDlg::ExpandControlText(const CVersionInfo& versionInfo, QWidget& control) {
   auto& label = static_cast<QLabel&>(control);
-  label.setText(ForDisplay(Expanded(versionInfo, label.text())));
+  dialogkit::SetStaticText(label, ForDisplay(Expanded(versionInfo, label.text())));
 }
 
 void CAboutDlg::ApplyTitleFont() {
@@ -109,17 +93,18 @@ void CAboutDlg::ApplyTitleFont() {
 }
 
 void CAboutDlg::OnWebSite() {
-  OpenLink(this, QUrl(FromView(version::data::DistributorWebUrl)),
+  OpenLink(this, QUrl(dialogkit::ToQString(version::data::DistributorWebUrl)),
            QStringLiteral("Unable to start web browser"), m_strMsgCaption);
 }
 
 void CAboutDlg::OnEmailDistributor() {
-  OpenLink(this, QUrl(FromView(version::data::DistributorMailUrl)),
+  OpenLink(this, QUrl(dialogkit::ToQString(version::data::DistributorMailUrl)),
            QStringLiteral("Unable to start Email client"), m_strMsgCaption);
 }
 
 void CAboutDlg::OnAuthorInfo() {
-  CAuthorInfoDlg author(FromView(version::data::AuthorCredit), QStringLiteral("About Orrelby"),
+  CAuthorInfoDlg author(dialogkit::ToQString(version::data::AuthorCredit),
+                        QStringLiteral("About ") + dialogkit::ToQString(version::data::MakerName),
                         this);
   author.DoModal();
 }

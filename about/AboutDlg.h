@@ -3,7 +3,7 @@
 // with buttons for the distributor's web site, e-mail and the author box.
 #pragma once
 
-#include "dialogkit/TemplateBuilder.h"
+#include "dialogkit/TemplateDialog.h"
 
 #include <QDialog>
 #include <QFont>
@@ -19,7 +19,7 @@ namespace about {
 using version::CVersionInfo;
 using version::VersionSource;
 
-class CAboutDlg : public QDialog {
+class CAboutDlg : public dialogkit::TemplateDialog {
   Q_OBJECT
 
 public:
@@ -30,11 +30,6 @@ public:
   // test gives another before Create. The source must outlive the dialog.
   void UseVersionSource(const VersionSource& source) { m_versionSource = &source; }
 
-  int DoModal();
-  // Creates the controls and initialises them without showing the dialog.
-  void Create();
-
-  QWidget* GetDlgItem(int id) const { return m_controls.Item(id); }
   const QFont& TitleFont() const { return m_fontTitle; }
 
   // Pixel height of the title font at a vertical resolution in dots per
@@ -42,6 +37,7 @@ public:
   static int TitleFontHeight(int dotsPerInch);
 
 private:
+  void OnCreate() override;
   bool OnInitDialog();
   void ExpandControlText(const CVersionInfo& versionInfo, QWidget& control);
   void ApplyTitleFont();
@@ -50,7 +46,6 @@ private:
   void OnAuthorInfo();
 
   const VersionSource* m_versionSource;
-  dialogkit::BuiltControls m_controls;
   QString m_strMsgCaption;
   QFont m_fontTitle;
 };

@@ -1,4 +1,5 @@
 #include "AuthorInfoDlg.h"
+#include "dialogkit/Text.h"
 
 #include "AboutTemplates.h"
 #include "dialogkit/LinkLauncher.h"
@@ -14,40 +15,29 @@ namespace about {
 using dialogkit::OpenLink;
 
 CAuthorInfoDlg::CAuthorInfoDlg(QString text, QString title, QWidget* parent)
-    : QDialog(parent), m_strText(std::move(text)), m_strTitle(std::move(title)) {
-  dialogkit::SetDialogFrame(*this);
-}
+    : TemplateDialog(AuthorInfoTemplate, QIcon(), parent), m_strText(std::move(text)),
+      m_strTitle(std::move(title)) {}
 
 CAuthorInfoDlg::~CAuthorInfoDlg() = default;
 
-void CAuthorInfoDlg::Create() {
-  if (!m_controls.ordered.empty())
-    return;
-  m_controls = dialogkit::BuildFromTemplate(*this, about::AuthorInfoTemplate, QIcon());
-  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdOk)), &QPushButton::clicked, this,
-          &QDialog::accept);
-  connect(qobject_cast<QPushButton*>(GetDlgItem(about::IdcEmailAuthor)), &QPushButton::clicked,
-          this, &CAuthorInfoDlg::OnEmailAuthor);
+void CAuthorInfoDlg::OnCreate() {
+  ConnectClick(IdOk, &QDialog::accept);
+  ConnectClick(IdcEmailAuthor, &CAuthorInfoDlg::OnEmailAuthor);
   OnInitDialog();
   GetDlgItem(about::IdOk)->setFocus(Qt::OtherFocusReason);
 }
 
-int CAuthorInfoDlg::DoModal() {
-  Create();
-  return exec();
-}
-
 bool CAuthorInfoDlg::OnInitDialog() {
   setWindowTitle(m_strTitle);
-  static_cast<QLabel*>(GetDlgItem(about::IdcAuthorText))->setText(m_strText);
-  m_strMsgCaption = QStringLiteral("Quillfen");
+  dialogkit::SetStaticText(*static_cast<QLabel*>(GetDlgItem(about::IdcAuthorText)), m_strText);
+  m_strMsgCaption = dialogkit::ToQString(version::data::ProductName);
   return true;
 }
 
 void CAuthorInfoDlg::OnEmailAuthor() {
   const std::string_view url = version::data::AuthorMailUrl;
-  OpenLink(this, QUrl(QString::fromUtf8(url.data(), static_cast<qsizetype>(url.size()))),
-           QStringLiteral("Unable to start Email client"), m_strMsgCaption);
+  OpenLink(this, QUrl(dialogkit::ToQString(url)), QStringLiteral("Unable to start Email client"),
+           m_strMsgCaption);
 }
 
 } // namespace about

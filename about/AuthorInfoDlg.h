@@ -1,30 +1,25 @@
 // The author-information box: a short credit and a button to e-mail the author.
 #pragma once
 
-#include "dialogkit/TemplateBuilder.h"
+#include "dialogkit/TemplateDialog.h"
 
 #include <QDialog>
 #include <QString>
 
 namespace about {
 
-class CAuthorInfoDlg : public QDialog {
+class CAuthorInfoDlg : public dialogkit::TemplateDialog {
   Q_OBJECT
 
 public:
   CAuthorInfoDlg(QString text, QString title, QWidget* parent = nullptr);
   ~CAuthorInfoDlg() override;
 
-  int DoModal();
-  void Create();
-
-  QWidget* GetDlgItem(int id) const { return m_controls.Item(id); }
-
 private:
+  void OnCreate() override;
   bool OnInitDialog();
   void OnEmailAuthor();
 
-  dialogkit::BuiltControls m_controls;
   QString m_strMsgCaption;
   QString m_strText;
   QString m_strTitle;

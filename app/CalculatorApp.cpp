@@ -1,15 +1,17 @@
 #include "CalculatorApp.h"
+#include "dialogkit/Text.h"
 
 #include "ui/CalculatorDlg.h"
 #include "ui/PersistedSettings.h"
+#include "version/VersionData.h"
 
 #include <QApplication>
 
 CCalculatorApp::CCalculatorApp(QApplication& app) : m_app(app) {}
 
 bool CCalculatorApp::InitInstance() {
-  // The store is Orrelby/<executable base name>.
-  QApplication::setOrganizationName(QStringLiteral("Orrelby"));
+  // The store is <maker>/<executable base name>.
+  QApplication::setOrganizationName(dialogkit::ToQString(version::data::MakerName));
   const QString name = ui::StoreApplicationName(QCoreApplication::applicationFilePath());
   if (!name.isEmpty())
     QApplication::setApplicationName(name);

@@ -7,6 +7,7 @@
 // the single actions in microseconds.
 #include "ui/CalculatorDlg.h"
 #include "ui/CalculatorTemplate.h"
+#include "ui/DropChart.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -187,6 +188,46 @@ void BM_LeaveDistance(benchmark::State& state) {
       });
 }
 
+// Closes each size comparison once its chart has painted; counts them.
+class ComparisonCloser final : public QObject {
+public:
+  int Closed = 0;
+
+protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && dynamic_cast<ui::CDropChart*>(watched) != nullptr) {
+      QWidget* dialog = static_cast<QWidget*>(watched)->window();
+      if (!dialog->property("closing").toBool()) {
+        dialog->setProperty("closing", true);
+        ++Closed;
+        QMetaObject::invokeMethod(dialog, &QWidget::close, Qt::QueuedConnection);
+      }
+    }
+    return false;
+  }
+};
+
+// The size comparison: Ctrl+Shift+W on the calculator, solving for wire
+// size; the dialog opens, paints its table and chart, and is closed again.
+void BM_CompareWireSizes(benchmark::State& state) {
+  Form form;
+  ComparisonCloser closer;
+  QApplication::instance()->installEventFilter(&closer);
+  Measure(
+      state, [](std::int64_t) {},
+      [&](std::int64_t) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_W,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        Settle();
+      },
+      [&](std::int64_t n) -> const char* {
+        return closer.Closed == n + 1 && QApplication::activeModalWidget() == nullptr
+                   ? nullptr
+                   : "the comparison did not open and close";
+      });
+  QApplication::instance()->removeEventFilter(&closer);
+}
+
 // A click on `target`, timed, after an untimed click on `from` that brings
 // the form back; `done` tells whether the click took effect.
 void ClickFrom(benchmark::State& state, int target, int from,
@@ -221,6 +262,7 @@ void BM_Units(benchmark::State& state, int target, int from, int units) {
 BENCHMARK(BM_Clear)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WireSizeChange)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeaveDistance)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CompareWireSizes)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SolveTarget, Voltage, ui::IdcSolveVoltage, ui::IdcSolveWireSize,
                   engine::SolveVoltage)
     ->UseManualTime()

@@ -9,8 +9,8 @@ endif()
 
 set(quillfen_res_dir "${PROJECT_SOURCE_DIR}/res")
 # The Debian package name: the product's name, in the lower case Debian requires. The
-# executable keeps its own name, Tamsik.
-set(quillfen_package quillfen)
+# executable keeps its own name.
+string(TOLOWER "${QUILLFEN_PRODUCT_NAME}" quillfen_package)
 
 if(TARGET Tamsik)
   install(TARGETS Tamsik RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
@@ -96,19 +96,19 @@ endif()
 # The Debian package: cmake --build <dir> --target package (or cpack in <dir>).
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME ${quillfen_package})
-set(CPACK_PACKAGE_VENDOR "Orrelby")
+set(CPACK_PACKAGE_VENDOR "${QUILLFEN_MAKER_NAME}")
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_PACKAGE_CONTACT "Orrelby <packages@orrelby.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "voltage drop calculator for branch circuits and feeders")
 # Debian wants the lines of the long description no longer than 80 characters.
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quillfen works out the voltage drop of an electrical branch circuit or feeder
+    "${QUILLFEN_PRODUCT_NAME} works out the voltage drop of an electrical branch circuit or feeder
 from the system voltage, the phase, AC or DC, the conductor material, the
 raceway, the load, the one-way length, the wire size and the conductors per
 phase. It shows the percent drop, the volts dropped and the voltage at the
 load, and it can also solve for the load, the length or the smallest standard
 wire size that keeps within a chosen drop.")
-set(CPACK_PACKAGE_HOMEPAGE_URL "http://www.nessum.example/")
+set(CPACK_PACKAGE_HOMEPAGE_URL "http://${QUILLFEN_DISTRIBUTOR_HOST}/")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 # The packaged executable is stripped whatever the build type (Debian forbids debug symbols
 # in the main package).

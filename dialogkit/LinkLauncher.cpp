@@ -1,7 +1,7 @@
 #include "LinkLauncher.h"
+#include "MessageBox.h"
 
 #include <QDesktopServices>
-#include <QMessageBox>
 #include <QUrl>
 
 namespace dialogkit {
@@ -22,8 +22,7 @@ void OpenLink(QWidget* owner, const QUrl& url, const QString& failureText, const
   const bool opened = launcher ? launcher(url) : QDesktopServices::openUrl(url);
   if (opened)
     return;
-  QMessageBox box(QMessageBox::Critical, caption, failureText, QMessageBox::Ok, owner);
-  box.exec();
+  ShowMessageBox(owner, QMessageBox::Critical, caption, failureText);
 }
 
 } // namespace dialogkit

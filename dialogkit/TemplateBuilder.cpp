@@ -1,10 +1,13 @@
 #include "TemplateBuilder.h"
+#include "dialogkit/Text.h"
 
 #include "DigitsOnlyEdit.h"
+#include "PushLikeRadio.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QDialog>
+#include <QDir>
 #include <QFont>
 #include <QGroupBox>
 #include <QIcon>
@@ -18,11 +21,11 @@ namespace dialogkit {
 
 namespace {
 
-QString ToQString(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QString AccessibleName(const ControlSpec& control) {
+  // A text is read as drawn (a label shows '&' as itself); its role, if any,
+  // goes to the description.
+  if (control.kind == ControlKind::Static)
+    return ToQString(control.caption);
   QString name = ToQString(control.role.empty() ? control.caption : control.role);
   return name.remove(QLatin1Char('&'));
 }
@@ -42,7 +45,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
   const QRect rect = units.Rect(control.rect);
   switch (control.kind) {
   case ControlKind::PushLikeRadio: {
-    auto* button = new QPushButton(caption, &dialog);
+    auto* button = new PushLikeRadio(caption, &dialog);
     button->setCheckable(true);
     // Enter goes to the default button, as for any radio button.
     button->setAutoDefault(false);
@@ -126,10 +129,17 @@ void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units
 } // namespace
 
 QIcon ApplicationIcon() {
+  // Every PNG the program compiled in under :/icons, each at its own size.
   QIcon icon;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256})
-    icon.addFile(QStringLiteral(":/icons/quillfen-%1.png").arg(size), QSize(size, size));
+  const QDir folder(QStringLiteral(":/icons"), QStringLiteral("*.png"));
+  for (const QString& name : folder.entryList(QDir::Files))
+    icon.addFile(folder.filePath(name));
   return icon;
+}
+
+void SetStaticText(QLabel& label, const QString& text) {
+  label.setText(text);
+  label.setAccessibleName(text);
 }
 
 void SetDialogFrame(QDialog& dialog) {
@@ -157,6 +167,8 @@ BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, con
     QWidget* widget = CreateControl(dialog, control, built.units, icon);
     Place(*widget, control, built.units);
     widget->setAccessibleName(AccessibleName(control));
+    if (control.kind == ControlKind::Static)
+      widget->setAccessibleDescription(ToQString(control.role));
     if (control.id != NoControlId) {
       widget->setProperty(ControlIdProperty, control.id);
       built.byId.insert(control.id, widget);

@@ -11,6 +11,7 @@
 class QButtonGroup;
 class QDialog;
 class QIcon;
+class QLabel;
 class QWidget;
 
 namespace dialogkit {
@@ -30,6 +31,10 @@ struct BuiltControls {
 // Radio buttons form groups from a group-starting button up to the next
 // control that starts a group; buttons get ids 0.. in template order.
 BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, const QIcon& icon);
+
+// Changes what a static control shows, and with it what a screen reader
+// reads for it (the builder gave it the template's text).
+void SetStaticText(QLabel& label, const QString& text);
 
 // The program's icon in every size it ships.
 QIcon ApplicationIcon();

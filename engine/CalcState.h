@@ -9,6 +9,10 @@ enum SolveTarget : int { SolveVoltage = 0, SolveLoad = 1, SolveDistance = 2, Sol
 enum DropModeValue : int { ModePercentDrop = 0, ModeVoltageDrop = 1, ModeFinalVoltage = 2 };
 enum LoadUnitsValue : int { UnitsAmps = 0, UnitsVoltAmps = 1 };
 enum DistanceUnitsValue : int { UnitsFeet = 0, UnitsMeters = 1 };
+enum PhaseValue : int { PhaseSingle = 0, PhaseThree = 1 };
+enum MaterialValue : int { MaterialCopper = 0, MaterialAluminum = 1 };
+enum CurrentValue : int { CurrentAc = 0, CurrentDc = 1 };
+enum RacewayValue : int { RacewaySteel = 0, RacewayAluminum = 1, RacewayNonMetal = 2 };
 
 inline constexpr double FeetPerMeter = 3.28084;
 // The double nearest 1/3.28084, so Feet -> Meters -> Feet does not drift.
@@ -17,8 +21,8 @@ inline constexpr double MetersPerFoot = 0.3047999902464003;
 struct CalcState {
   // Form-bound.
   int DropMode = ModePercentDrop;
-  int Phase = 0;    // 0 Single, 1 Three
-  int Material = 0; // 0 Copper, 1 Aluminum
+  int Phase = PhaseSingle;
+  int Material = MaterialCopper;
   int SolveFor = SolveWireSize;
   int LoadUnits = UnitsAmps;
   double Distance = 100.0; // in DistanceUnits
@@ -30,8 +34,8 @@ struct CalcState {
   int WireSize = 13; // "No. 14"
   int DistanceUnits = UnitsFeet;
   double Voltage = 120.0;
-  int Current = 0; // 0 AC, 1 DC
-  int Raceway = 0; // 0 Steel, 1 Aluminum, 2 Non-metal
+  int Current = CurrentAc;
+  int Raceway = RacewaySteel;
   int ConductorsIndex = 0;
   // Derived.
   double KFactor = 12.9;
@@ -43,8 +47,9 @@ struct CalcState {
   bool operator==(const CalcState&) const = default;
 };
 
-// What Clear puts back. DistanceUnits and the derived factors are kept; the
-// Clear command re-derives the factors afterwards.
+// What Clear puts back: the construction values of every field but
+// DistanceUnits and the derived factors, which the Clear command re-derives
+// afterwards (FeetLength excepted, which goes back to 0 as well).
 void ApplyClearValues(CalcState& s);
 
 } // namespace engine

@@ -1,5 +1,7 @@
 #include "ConductorTables.h"
 
+#include "CalcState.h"
+
 #include <algorithm>
 
 namespace engine {
@@ -10,7 +12,7 @@ int Bounded(int index, int count) { return std::clamp(index, 0, count - 1); }
 
 double KFactorFor(int current, int material, int wireSize, int raceway) {
   const int m = Bounded(material, MaterialCount);
-  if (current != 0)
+  if (current != CurrentAc)
     return KFactors[m][0][0];
   return KFactors[m][Bounded(wireSize, WireSizeCount)][Bounded(raceway, RacewayCount)];
 }

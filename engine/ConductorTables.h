@@ -117,7 +117,7 @@ inline constexpr std::array<std::string_view, ConductorCountMax> ConductorCountN
     "1", "2", "3", "4", "5", "6", "7", "8",
 };
 
-// K of a selection. `current` 0 is AC; any other value is DC, where only the
+// K of a selection. Any `current` but CurrentAc is DC, where only the
 // material matters. Indexes outside the tables are brought to the nearest entry.
 double KFactorFor(int current, int material, int wireSize, int raceway);
 

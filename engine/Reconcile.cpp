@@ -36,21 +36,21 @@ void SetSinglePhase(CalcState& s, FormLink& form) {
 
 void SetThreePhase(CalcState& s, FormLink& form) {
   form.ReadForm();
-  if (s.Current == 0) {
+  if (s.Current == CurrentAc) {
     const double root3 = std::sqrt(3.0);
     s.PhaseMultiplier = root3;
     s.LoadFactor = root3;
     Calculate(s, form);
   } else {
     // Direct current always runs as single phase; nothing to recompute.
-    s.Phase = 0;
+    s.Phase = PhaseSingle;
   }
   form.WriteForm();
 }
 
 void SetDirectCurrent(CalcState& s, FormLink& form) {
   form.ReadForm();
-  s.Phase = 0;
+  s.Phase = PhaseSingle;
   s.PhaseMultiplier = 2.0;
   s.LoadFactor = 1.0;
   // Written before SelectKFactor reads, or its read would bring Three back.

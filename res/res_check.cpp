@@ -1,5 +1,6 @@
 // Checks that the icons are compiled in under the paths the app uses and that each PNG has the
 // size its name claims. Exit status 0 when all are good; one line per fault otherwise.
+#include <QDir>
 #include <QFile>
 #include <QImage>
 #include <QString>
@@ -8,7 +9,16 @@
 
 int main() {
   int faults = 0;
-  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+  const QStringList sizes = QStringLiteral(QUILLFEN_ICON_SIZES).split(u',');
+  const QStringList compiledIn =
+      QDir(QStringLiteral(":/icons"), QStringLiteral("*.png")).entryList();
+  if (compiledIn.size() != sizes.size()) {
+    std::printf("FAIL :/icons holds %lld PNGs, the build lists %lld sizes\n",
+                static_cast<long long>(compiledIn.size()), static_cast<long long>(sizes.size()));
+    ++faults;
+  }
+  for (const QString& sizeText : sizes) {
+    const int size = sizeText.toInt();
     const QString path = QStringLiteral(":/icons/quillfen-%1.png").arg(size);
     const QImage image(path);
     if (image.isNull()) {

@@ -9,6 +9,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   fonts-dejavu-core xvfb xauth
   desktop-file-utils appstream dpkg-dev
+  poppler-utils
 )
 packages+=("$@")
 

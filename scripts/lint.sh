@@ -13,6 +13,11 @@ mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- \
   'dialogkit/*.cpp' 'dialogkit/*.h' 'about/*.cpp' 'about/*.h' \
   'ui/*.cpp' 'ui/*.h' 'res/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp')
 
+if [[ ! -f "$build/compile_commands.json" ]]; then
+  echo "No $build/compile_commands.json: configure that build first" >&2
+  exit 1
+fi
+
 status=0
 echo "clang-format: ${#sources[@]} files"
 if ! clang-format --dry-run --Werror "${sources[@]}" 2> "${build}/clang-format.log"; then
@@ -20,10 +25,6 @@ if ! clang-format --dry-run --Werror "${sources[@]}" 2> "${build}/clang-format.l
   status=1
 fi
 
-if [[ ! -f "$build/compile_commands.json" ]]; then
-  echo "No $build/compile_commands.json: configure that build first" >&2
-  exit 1
-fi
 mapfile -t units < <(printf '%s\n' "${sources[@]}" | grep -E '\.cpp$' | grep -vE '^(fuzz|bench)/')
 echo "clang-tidy: ${#units[@]} translation units"
 run-clang-tidy -quiet -p "$build" -j "$(nproc)" "${units[@]/#/$PWD/}" > "$build/clang-tidy.log" 2>&1 || true

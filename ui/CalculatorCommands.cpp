@@ -3,6 +3,7 @@
 // window's context menu and on their own shortcuts.
 #include "CalculatorDlg.h"
 #include "StringTable.h"
+#include "dialogkit/Text.h"
 
 #include <QAction>
 #include <QContextMenuEvent>
@@ -10,17 +11,11 @@
 
 namespace ui {
 
-namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 QAction* CCalculatorDlg::AddCommand(std::string_view caption, const QKeySequence& shortcut,
                                     void (CCalculatorDlg::*handler)()) {
-  auto* action = new QAction(FromView(caption), this);
+  auto* action = new QAction(dialogkit::ToQString(caption), this);
   action->setShortcut(shortcut);
   action->setShortcutContext(Qt::WindowShortcut);
   connect(action, &QAction::triggered, this, handler);
@@ -30,14 +25,20 @@ QAction* CCalculatorDlg::AddCommand(std::string_view caption, const QKeySequence
   return action;
 }
 
-void CCalculatorDlg::CreateCommands() {}
+void CCalculatorDlg::CreateCommands() {
+  AddCommand(IdsCopyResults, Qt::CTRL | Qt::SHIFT | Qt::Key_C, &CCalculatorDlg::OnCopyResults);
+  AddCommand(IdsSaveReport, Qt::CTRL | Qt::Key_S, &CCalculatorDlg::OnSaveReport);
+  // Ctrl+W closes windows on many desktops; the form itself takes no Ctrl keys.
+  AddCommand(IdsCompareWireSizes, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+             &CCalculatorDlg::OnCompareWireSizes);
+}
 
 void CCalculatorDlg::contextMenuEvent(QContextMenuEvent* event) {
   QMenu menu(this);
 #ifndef Q_OS_WIN
   // Windows has the About item on the window menu; elsewhere it is here.
   if (!IdsAboutItem.empty()) {
-    QAction* about = menu.addAction(FromView(IdsAboutItem));
+    QAction* about = menu.addAction(dialogkit::ToQString(IdsAboutItem));
     connect(about, &QAction::triggered, this, [this] { OnSysCommand(AboutCommandId); });
   }
 #endif

@@ -1,16 +1,16 @@
 #include "CalculatorDlg.h"
+#include "dialogkit/Text.h"
 
 #include "CalculatorTemplate.h"
 #include "StringTable.h"
 #include "about/AboutDlg.h"
+#include "dialogkit/MessageBox.h"
+#include "dialogkit/OwnedModal.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QComboBox>
-#include <QDeadlineTimer>
-#include <QFocusEvent>
 #include <QLineEdit>
-#include <QPointer>
 #include <QShowEvent>
 
 #ifdef Q_OS_WIN
@@ -19,37 +19,20 @@
 
 namespace ui {
 
-namespace {
-
-// How long the dialog waits for the window system to give it back the
-// activation after one of its boxes closed.
-constexpr int ActivationWaitMs = 200;
-
-} // namespace
-
 CCalculatorDlg::CCalculatorDlg(QWidget* parent)
-    : QDialog(parent), m_icon(ApplicationIcon()), m_aboutCommand([](QWidget* owner) {
+    : TemplateDialog(CalculatorTemplate, ApplicationIcon(), parent),
+      m_aboutCommand([](QWidget* owner) {
         about::CAboutDlg about(owner);
         about.DoModal();
-      }) {
-  SetDialogFrame(*this);
-}
+      }) {}
 
 CCalculatorDlg::~CCalculatorDlg() = default;
 
-void CCalculatorDlg::Create() {
-  if (!m_controls.ordered.empty())
-    return;
-  m_controls = BuildFromTemplate(*this, CalculatorTemplate, m_icon);
+void CCalculatorDlg::OnCreate() {
   ConnectHandlers();
   CreateCommands();
   OnInitDialog();
   FocusFirstTabStop();
-}
-
-int CCalculatorDlg::DoModal() {
-  Create();
-  return exec();
 }
 
 QLineEdit* CCalculatorDlg::Edit(int id) const { return qobject_cast<QLineEdit*>(GetDlgItem(id)); }
@@ -57,60 +40,20 @@ QLineEdit* CCalculatorDlg::Edit(int id) const { return qobject_cast<QLineEdit*>(
 QComboBox* CCalculatorDlg::List(int id) const { return qobject_cast<QComboBox*>(GetDlgItem(id)); }
 
 QButtonGroup* CCalculatorDlg::RadioGroup(int firstId) const {
-  return m_controls.radioGroups.value(firstId, nullptr);
+  return Controls().radioGroups.value(firstId, nullptr);
 }
 
 void CCalculatorDlg::RunOwnedModal(const std::function<void()>& run) {
-  QPointer<QWidget> hadFocus = QApplication::focusWidget();
-  if (hadFocus && hadFocus->window() != this)
-    hadFocus = nullptr;
-  if (!hadFocus)
-    hadFocus = focusWidget();
-
-  run();
-
-  if (!isVisible())
-    return;
-  // Without a window manager nothing reactivates the dialog; do it here so
-  // the focus, and with it every later leave, behaves the same everywhere.
-  // A box raised while another box took the focus hands the activation back
-  // to that box instead: giving the form its focus under an open box would
-  // let the next box take it again and run leave handlers without end.
-  // Whatever closing the box told the window system is settled first, and the
-  // reactivation is awaited here: arriving later, inside the next box, it
-  // would do just that.
-  QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents);
-  QWidget* reactivate = this;
-  if (QWidget* outer = QApplication::activeModalWidget(); outer != nullptr && outer != this)
-    reactivate = outer;
-  reactivate->activateWindow();
-  const QDeadlineTimer deadline(ActivationWaitMs);
-  while (!reactivate->isActiveWindow() && !deadline.hasExpired())
-    QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents, 5);
-  if (!reactivate->isActiveWindow()) {
-    // A window manager may refuse; the dialog still behaves as the active one.
-    QT_WARNING_PUSH
-    QT_WARNING_DISABLE_DEPRECATED
-    QApplication::setActiveWindow(reactivate);
-    QT_WARNING_POP
-  }
-  if (reactivate != this)
-    return;
-  if (hadFocus && hadFocus->isEnabled() && !hadFocus->hasFocus())
-    hadFocus->setFocus(Qt::ActiveWindowFocusReason);
+  dialogkit::RunOwnedModal(*this, run);
 }
 
 void CCalculatorDlg::MessageBox(const QString& text, const QString& caption,
                                 QMessageBox::Icon icon) {
-  RunOwnedModal([&] {
-    QMessageBox box(icon, caption, text, QMessageBox::Ok, this);
-    box.exec();
-  });
+  RunOwnedModal([&] { dialogkit::ShowMessageBox(this, icon, caption, text); });
 }
 
 void CCalculatorDlg::ShowWarning(std::string_view text) {
-  MessageBox(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), m_strMsgCaption,
-             QMessageBox::Warning);
+  MessageBox(dialogkit::ToQString(text), m_strMsgCaption, QMessageBox::Warning);
 }
 
 void CCalculatorDlg::showEvent(QShowEvent* event) {
@@ -119,35 +62,6 @@ void CCalculatorDlg::showEvent(QShowEvent* event) {
   // desktop without a window manager would otherwise leave it inactive.
   if (!event->spontaneous())
     activateWindow();
-}
-
-bool CCalculatorDlg::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::FocusIn) {
-    m_holdingFocus.insert(watched);
-  } else if (event->type() == QEvent::FocusOut) {
-    const auto* focusEvent = static_cast<QFocusEvent*>(event);
-    // Opening a list's own popup is not leaving it.
-    if (focusEvent->reason() == Qt::PopupFocusReason || QApplication::activePopupWidget())
-      return false;
-    // A FocusOut without a FocusIn before it is not a real loss of focus.
-    if (!m_holdingFocus.remove(watched))
-      return false;
-    // Let the control finish its own focus handling before the rule runs.
-    static_cast<QObject*>(watched)->event(event);
-    // Once the exit has begun, hiding the window must not run rules (and
-    // report a bad field again) on a form that is already saved.
-    // A control cannot lose the focus again while its own leave handler runs
-    // (the boxes it raises keep the form's focus until they close); a nested
-    // loss here is a box activation passing through, not the user leaving.
-    const int id = watched->property(ControlIdProperty).toInt();
-    if (m_exchangeDepth == 0 && !m_closing && !m_leaving.contains(id)) {
-      m_leaving.insert(id);
-      OnLeave(id);
-      m_leaving.remove(id);
-    }
-    return true;
-  }
-  return QDialog::eventFilter(watched, event);
 }
 
 void CCalculatorDlg::Enable(int controlId, bool enable) {
@@ -171,9 +85,7 @@ void CCalculatorDlg::OnSysCommand(unsigned commandId) {
 
 void CCalculatorDlg::AddAboutMenuItem() {
 #ifdef Q_OS_WIN
-  const std::wstring item =
-      QString::fromUtf8(IdsAboutItem.data(), static_cast<qsizetype>(IdsAboutItem.size()))
-          .toStdWString();
+  const std::wstring item = dialogkit::ToQString(IdsAboutItem).toStdWString();
   if (item.empty())
     return;
   HMENU menu = ::GetSystemMenu(reinterpret_cast<HWND>(winId()), FALSE);

@@ -9,7 +9,9 @@
 // while the form is being read or written.
 #pragma once
 
+#include "LeaveTracker.h"
 #include "dialogkit/TemplateBuilder.h"
+#include "dialogkit/TemplateDialog.h"
 #include "engine/CalcState.h"
 #include "engine/FormLink.h"
 
@@ -17,7 +19,6 @@
 #include <QFont>
 #include <QIcon>
 #include <QMessageBox>
-#include <QSet>
 #include <QString>
 #include <functional>
 #include <memory>
@@ -33,21 +34,13 @@ class QSettings;
 
 namespace ui {
 
-class CCalculatorDlg : public QDialog, public engine::FormLink {
+class CCalculatorDlg : public dialogkit::TemplateDialog, public engine::FormLink {
   Q_OBJECT
 
 public:
   explicit CCalculatorDlg(QWidget* parent = nullptr);
   ~CCalculatorDlg() override;
 
-  // Creates the controls, initialises and runs the dialog modally.
-  int DoModal();
-  // Creates the controls and runs the initialisation without showing the
-  // window; DoModal calls it, tests call it before show().
-  void Create();
-
-  QWidget* GetDlgItem(int id) const { return m_controls.Item(id); }
-  const dialogkit::BuiltControls& Controls() const { return m_controls; }
   const engine::CalcState& State() const { return m_state; }
   engine::CalcState& State() { return m_state; }
 
@@ -71,8 +64,8 @@ public:
   void reject() override; // Esc, close box, Alt+F4
 
 protected:
+  void OnCreate() override;
   void showEvent(QShowEvent* event) override;
-  bool eventFilter(QObject* watched, QEvent* event) override;
   void contextMenuEvent(QContextMenuEvent* event) override;
 #ifdef Q_OS_WIN
   bool nativeEvent(const QByteArray& eventType, void* message, qintptr* result) override;
@@ -94,6 +87,21 @@ private:
   void CreateCommands();
   QAction* AddCommand(std::string_view caption, const QKeySequence& shortcut,
                       void (CCalculatorDlg::*handler)());
+  // The shown results on the clipboard, or as a PDF report where the user
+  // asks (CalculatorResults.cpp).
+  void OnCopyResults();
+  void OnSaveReport();
+
+public:
+  // Asks where the report goes; an empty answer cancels. Unset, a file
+  // dialog asks.
+  using ReportPathAsker = std::function<QString(QWidget* owner, const QString& suggested)>;
+  void SetReportPathAsker(ReportPathAsker ask) { m_askReportPath = std::move(ask); }
+
+private:
+  ReportPathAsker m_askReportPath;
+  // Every wire size for the circuit on the form (CalculatorCompare.cpp).
+  void OnCompareWireSizes();
 
   // Form exchange.
   bool DoDataExchange(bool saveAndValidate);
@@ -121,6 +129,7 @@ private:
   void OnSolveForLoad();
   void OnSolveForDistance();
   void OnSolveForWireSize();
+  void ApplySolveTarget(int target);
   void OnSelectKFactor();
   void OnSingle();
   void OnThree();
@@ -139,8 +148,6 @@ private:
   QButtonGroup* RadioGroup(int firstId) const;
 
   engine::CalcState m_state;
-  dialogkit::BuiltControls m_controls;
-  QIcon m_icon;
   QFont m_captionFont;
   QString m_strMsgCaption;
   std::function<void(QWidget*)> m_aboutCommand;
@@ -148,10 +155,9 @@ private:
   // Nonzero while the form is read or written: control notifications are ignored.
   int m_exchangeDepth = 0;
   bool m_closing = false;
-  // Controls that had a FocusIn and no real FocusOut since: only they can leave.
-  QSet<QObject*> m_holdingFocus;
-  // Controls whose leave handler is running.
-  QSet<int> m_leaving;
+  // Runs OnLeave when an edit or list loses the focus. A member, not a child,
+  // so it is gone before the closing window hands the focus away.
+  std::unique_ptr<LeaveTracker> m_leaveTracker;
 };
 
 } // namespace ui

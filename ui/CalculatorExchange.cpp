@@ -2,6 +2,7 @@
 // the validation message and focus move of a failed read.
 #include "CalculatorDlg.h"
 #include "FormBindings.h"
+#include "dialogkit/Text.h"
 #include "engine/NumberText.h"
 
 #include "engine/ConductorTables.h"
@@ -54,10 +55,10 @@ void CCalculatorDlg::FillLists() {
   const ExchangeGuard guard(m_exchangeDepth);
   QComboBox* sizes = List(IdcWireSize);
   for (const std::string_view name : engine::WireSizeNames)
-    sizes->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    sizes->addItem(dialogkit::ToQString(name));
   QComboBox* counts = List(IdcConductors);
   for (const std::string_view name : engine::ConductorCountNames)
-    counts->addItem(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    counts->addItem(dialogkit::ToQString(name));
 }
 
 bool CCalculatorDlg::UpdateData(bool saveAndValidate) {

@@ -2,9 +2,11 @@
 // selections, tooltips and caption font, and saving the selections on close.
 #include "CalculatorDlg.h"
 #include "CalculatorTemplate.h"
+#include "FormBindings.h"
 #include "PersistedSettings.h"
 #include "SettingsStore.h"
 #include "StringTable.h"
+#include "dialogkit/Text.h"
 
 #include "engine/ConductorTables.h"
 #include "engine/Operations.h"
@@ -19,13 +21,7 @@ namespace ui {
 
 using namespace engine;
 
-namespace {
-
-QString FromView(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-} // namespace
+namespace {} // namespace
 
 bool CCalculatorDlg::OnInitDialog() {
   FillLists();
@@ -34,14 +30,14 @@ bool CCalculatorDlg::OnInitDialog() {
   SetIcons();
   LoadStoredSelections();
   WriteForm();
-  m_strMsgCaption = FromView(IdsMessageCaption);
+  m_strMsgCaption = dialogkit::ToQString(IdsMessageCaption);
   m_state.FeetLength = 0.0;
   m_state.EffectiveArea = EffectiveAreaFor(m_state.WireSize, m_state.ConductorsIndex);
   // The store keeps the result mode but not its number: without this, a start
   // in Voltage drop or Final voltage mode would solve from a given result of 0.
   DeriveDropFromPercent(m_state);
   WriteForm();
-  if (m_state.Phase == 0)
+  if (m_state.Phase == PhaseSingle)
     SetSinglePhase(m_state, *this);
   else
     SetThreePhase(m_state, *this);
@@ -65,7 +61,7 @@ bool CCalculatorDlg::OnInitDialog() {
   return true;
 }
 
-void CCalculatorDlg::SetIcons() { setWindowIcon(m_icon); }
+void CCalculatorDlg::SetIcons() { setWindowIcon(Icon()); }
 
 void CCalculatorDlg::LoadStoredSelections() {
   if (const std::unique_ptr<QSettings> store = OpenStoreForReading())
@@ -79,8 +75,10 @@ void CCalculatorDlg::StoreSelections() {
 }
 
 void CCalculatorDlg::CreateToolTips() {
-  for (const EditToolTip& tip : EditToolTips)
-    GetDlgItem(tip.controlId)->setToolTip(FromView(tip.text));
+  for (const FormBinding& binding : FormBindings) {
+    if (!binding.toolTip.empty())
+      GetDlgItem(binding.controlId)->setToolTip(dialogkit::ToQString(binding.toolTip));
+  }
 }
 
 void CCalculatorDlg::ApplyCaptionFont() {
@@ -94,7 +92,7 @@ void CCalculatorDlg::ApplyCaptionFont() {
 void CCalculatorDlg::FocusFirstTabStop() {
   // The first tab stop is the Phases group; a group takes the focus on its
   // checked button.
-  for (QWidget* widget : m_controls.ordered) {
+  for (QWidget* widget : Controls().ordered) {
     if (!widget->isEnabled() || !(widget->focusPolicy() & Qt::TabFocus))
       continue;
     if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->group()) {

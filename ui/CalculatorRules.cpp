@@ -52,9 +52,13 @@ void CCalculatorDlg::ConnectHandlers() {
         OnChangeConductor();
     });
   }
+  // Once the exit has begun, hiding the window must not run rules (and
+  // report a bad field again) on a form that is already saved.
+  m_leaveTracker = std::make_unique<LeaveTracker>(
+      [this](int id) { OnLeave(id); }, [this] { return m_exchangeDepth != 0 || m_closing; });
   for (const int id : {IdcAmps, IdcDistance, IdcVoltAmps, IdcFinalVoltage, IdcPercentDrop,
                        IdcDropVolts, IdcVoltage, IdcConductors})
-    GetDlgItem(id)->installEventFilter(this);
+    m_leaveTracker->Watch(*GetDlgItem(id));
 }
 
 void CCalculatorDlg::OnLeave(int controlId) {
@@ -191,45 +195,41 @@ void CCalculatorDlg::ApplyLoadUnits() {
   }
 }
 
-void CCalculatorDlg::OnSolveForVoltage() {
-  ReadForm();
-  Enable(IdcPercentDrop, false);
-  Enable(IdcDropVolts, false);
-  Enable(IdcFinalVoltage, false);
-  ApplyLoadUnits();
-  Enable(IdcDistance, true);
-  Enable(IdcWireSize, true);
-  WriteForm();
-  Calculate(m_state, *this);
-}
+void CCalculatorDlg::OnSolveForVoltage() { ApplySolveTarget(SolveVoltage); }
+void CCalculatorDlg::OnSolveForLoad() { ApplySolveTarget(SolveLoad); }
+void CCalculatorDlg::OnSolveForDistance() { ApplySolveTarget(SolveDistance); }
+void CCalculatorDlg::OnSolveForWireSize() { ApplySolveTarget(SolveWireSize); }
 
-void CCalculatorDlg::OnSolveForLoad() {
+// The target's own fields are closed first; then the other three groups open
+// in the fixed order voltage result, load, distance, wire size (a group that
+// opens may move the focus, so the order is what the user sees).
+void CCalculatorDlg::ApplySolveTarget(int target) {
   ReadForm();
-  Enable(IdcAmps, false);
-  Enable(IdcVoltAmps, false);
-  ApplyDropMode();
-  Enable(IdcDistance, true);
-  Enable(IdcWireSize, true);
-  WriteForm();
-  Calculate(m_state, *this);
-}
-
-void CCalculatorDlg::OnSolveForDistance() {
-  ReadForm();
-  Enable(IdcDistance, false);
-  ApplyDropMode();
-  ApplyLoadUnits();
-  Enable(IdcWireSize, true);
-  WriteForm();
-  Calculate(m_state, *this);
-}
-
-void CCalculatorDlg::OnSolveForWireSize() {
-  ReadForm();
-  Enable(IdcWireSize, false);
-  ApplyDropMode();
-  ApplyLoadUnits();
-  Enable(IdcDistance, true);
+  switch (target) {
+  case SolveVoltage:
+    Enable(IdcPercentDrop, false);
+    Enable(IdcDropVolts, false);
+    Enable(IdcFinalVoltage, false);
+    break;
+  case SolveLoad:
+    Enable(IdcAmps, false);
+    Enable(IdcVoltAmps, false);
+    break;
+  case SolveDistance:
+    Enable(IdcDistance, false);
+    break;
+  default:
+    Enable(IdcWireSize, false);
+    break;
+  }
+  if (target != SolveVoltage)
+    ApplyDropMode();
+  if (target != SolveLoad)
+    ApplyLoadUnits();
+  if (target != SolveDistance)
+    Enable(IdcDistance, true);
+  if (target != SolveWireSize)
+    Enable(IdcWireSize, true);
   WriteForm();
   Calculate(m_state, *this);
 }

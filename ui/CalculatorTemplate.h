@@ -3,6 +3,7 @@
 #pragma once
 
 #include "dialogkit/DialogTemplate.h"
+#include "version/VersionData.h"
 
 #include <array>
 
@@ -50,9 +51,6 @@ enum CalculatorControl : int {
   IdcSolutionBox = 1046,
   IdcVersionText = 1047,
 };
-
-inline constexpr std::string_view CreditLine =
-    "Distributed free by Nessum  -  Toll free 1-800-555-0199  -  www.nessum.example";
 
 inline constexpr ControlStyle Tab = StyleGroup | StyleTabStop;
 inline constexpr ControlStyle InGroup = StyleTabStop;
@@ -148,17 +146,21 @@ inline constexpr std::array<ControlSpec, 45> CalculatorControls = {{
      StyleGroup | StyleFramed},
     {NoControlId, ControlKind::GroupBox, "", {170, 17, 109, 43}, StyleGroup, "Voltage result"},
     {NoControlId, ControlKind::GroupBox, "", {170, 57, 109, 33}, StyleGroup, "Load"},
-    {NoControlId, ControlKind::Static, CreditLine, {7, 128, 277, 8}, StyleGroup | StyleCenter},
+    {NoControlId,
+     ControlKind::Static,
+     version::data::DistributorLine,
+     {7, 128, 277, 8},
+     StyleGroup | StyleCenter},
     {IdcVersionText,
      ControlKind::Static,
-     "3.1.98.0030",
+     version::data::VersionText,
      {246, 152, 45, 8},
      StyleGroup | StyleAlignRight,
      "Version"},
 }};
 
 inline constexpr DialogTemplate CalculatorTemplate = {
-    "Quillfen", 291, 160, "MS Sans Serif", 8, CalculatorControls,
+    version::data::ProductName, 291, 160, "MS Sans Serif", 8, CalculatorControls,
 };
 
 } // namespace ui

@@ -17,12 +17,12 @@ QString Key(std::string_view name) {
 int ReadValue(const QSettings& store, const PersistedValue& value) {
   const QString key = Key(value.name);
   if (!store.contains(key))
-    return value.defaultValue;
+    return value.DefaultValue();
   // Through text: variant conversions do not range-check ("4294967296" -> 0).
   bool ok = false;
   const uint stored = store.value(key).toString().trimmed().toUInt(&ok);
   if (!ok || stored < static_cast<uint>(value.min) || stored > static_cast<uint>(value.max))
-    return value.defaultValue;
+    return value.DefaultValue();
   return static_cast<int>(stored);
 }
 

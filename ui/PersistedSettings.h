@@ -2,7 +2,9 @@
 // store, each a 32-bit integer judged by itself when read back.
 #pragma once
 
+#include "FormBindings.h"
 #include "engine/CalcState.h"
+#include "engine/ConductorTables.h"
 
 #include <QString>
 #include <array>
@@ -15,26 +17,32 @@ namespace ui {
 struct PersistedValue {
   std::string_view name;
   int engine::CalcState::*field; // nullptr for Voltage, which is a double
-  int defaultValue;
-  int min; // valid range, closed
+  int min;                       // valid range, closed
   int max;
+  // A value that is absent or out of range takes the record's construction value.
+  constexpr int DefaultValue() const {
+    constexpr engine::CalcState initial;
+    return field != nullptr ? initial.*field : static_cast<int>(initial.Voltage);
+  }
 };
 
 inline constexpr std::string_view SettingsSection = "State";
 
-// In the order they are read and written.
+// In the order they are read and written. Voltage keeps to the range its
+// edit accepts.
 inline constexpr std::array<PersistedValue, 11> PersistedValues = {{
-    {"Material", &engine::CalcState::Material, 0, 0, 1},
-    {"Current", &engine::CalcState::Current, 0, 0, 1},
-    {"Phase", &engine::CalcState::Phase, 0, 0, 1},
-    {"SolveFor", &engine::CalcState::SolveFor, 3, 0, 3},
-    {"VoltageDrop", &engine::CalcState::DropMode, 0, 0, 2},
-    {"Raceway", &engine::CalcState::Raceway, 0, 0, 2},
-    {"Load", &engine::CalcState::LoadUnits, 0, 0, 1},
-    {"WireSize", &engine::CalcState::WireSize, 13, 0, 33},
-    {"NumberOfWires", &engine::CalcState::ConductorsIndex, 0, 0, 7},
-    {"DistanceUnits", &engine::CalcState::DistanceUnits, 0, 0, 1},
-    {"Voltage", nullptr, 120, 1, 1000000},
+    {"Material", &CalcState::Material, 0, engine::MaterialAluminum},
+    {"Current", &CalcState::Current, 0, engine::CurrentDc},
+    {"Phase", &CalcState::Phase, 0, engine::PhaseThree},
+    {"SolveFor", &CalcState::SolveFor, 0, engine::SolveWireSize},
+    {"VoltageDrop", &CalcState::DropMode, 0, engine::ModeFinalVoltage},
+    {"Raceway", &CalcState::Raceway, 0, engine::RacewayNonMetal},
+    {"Load", &CalcState::LoadUnits, 0, engine::UnitsVoltAmps},
+    {"WireSize", &CalcState::WireSize, 0, engine::LargestWireSize},
+    {"NumberOfWires", &CalcState::ConductorsIndex, 0, engine::ConductorCountMax - 1},
+    {"DistanceUnits", &CalcState::DistanceUnits, 0, engine::UnitsMeters},
+    {"Voltage", nullptr, static_cast<int>(BindingOf(IdcVoltage).min),
+     static_cast<int>(BindingOf(IdcVoltage).max)},
 }};
 
 // Absent, non-numeric, negative, fractional or out-of-range values give that

@@ -1,29 +1,22 @@
 // The program's own texts, by the number the rest of the program knows them by.
 #pragma once
 
+#include "version/VersionData.h"
+
 #include <array>
 #include <string_view>
 
 namespace ui {
 
-inline constexpr std::string_view IdsAboutItem = "&About Tamsik..."; // 101
-inline constexpr std::string_view IdsMessageCaption = "Quillfen";    // 102
+inline constexpr std::string_view IdsAboutItem = "&About Tamsik...";              // 101
+inline constexpr std::string_view IdsMessageCaption = version::data::ProductName; // 102
 
-struct EditToolTip {
-  int controlId;
-  std::string_view text;
-};
+// The commands that take the results away.
+inline constexpr std::string_view IdsCopyResults = "Copy Results";
+inline constexpr std::string_view IdsSaveReport = "Save Report...";
 
-// In the order the tips are registered: voltage, the three results, the two
-// loads, distance (strings 104 to 110).
-inline constexpr std::array<EditToolTip, 7> EditToolTips = {{
-    {1022, "Valid range: 1 - 1,000,000"},
-    {1016, "Valid range: 0 - 99.9999"},
-    {1017, "Valid range: 0 - 1,000,000"},
-    {1021, "Valid range: 0 - 1,000,000"},
-    {1010, "Valid range: 0 - 100,000"},
-    {1030, "Valid range: 0 - 100,000,000,000 (wow!)"},
-    {1009, "Valid range: 0 - 1,000,000"},
-}};
+// The size comparison: its command, and its window title before the caption.
+inline constexpr std::string_view IdsCompareWireSizes = "Compare Wire Sizes...";
+inline constexpr std::string_view IdsCompareWireSizesTitle = "Compare Wire Sizes";
 
 } // namespace ui

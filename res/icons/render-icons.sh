@@ -3,6 +3,8 @@
 # the build uses the committed PNGs and needs no renderer (rsvg-convert: Debian librsvg2-bin).
 set -euo pipefail
 cd "$(dirname "$0")"
-for size in 16 24 32 48 64 128 256; do
+# The sizes are the ones res/CMakeLists.txt compiles in.
+sizes=$(sed -n 's/^set(QUILLFEN_ICON_SIZES \([0-9 ]*\))$/\1/p' ../CMakeLists.txt)
+for size in $sizes; do
   rsvg-convert --width "$size" --height "$size" --output "quillfen-$size.png" quillfen.svg
 done

@@ -30,31 +30,30 @@ set(_versionText
 
 # The people and places the texts name. All fictional; addresses live under
 # the reserved .example domain.
+# The product, maker and distributor names come from Product.cmake.
 set(QUILLFEN_AUTHOR_NAME "Aldous Fenwrickle")
 set(QUILLFEN_AUTHOR_EMAIL "aldous.fenwrickle@orrelby.example")
-set(QUILLFEN_DISTRIBUTOR_EMAIL "info@nessum.example")
-set(QUILLFEN_DISTRIBUTOR_WEB_URL "http://www.nessum.example/")
-set(QUILLFEN_DISTRIBUTOR_PHONE "1-800-555-0199")
+set(QUILLFEN_DISTRIBUTOR_WEB_URL "http://${QUILLFEN_DISTRIBUTOR_HOST}/")
 
 # The string block, keys in stored order.
 set(QUILLFEN_VERSION_KEYS
     Comments CompanyName FileDescription FileVersion InternalName
     LegalCopyright OriginalFilename ProductName ProductVersion SpecialBuild)
 
-set(QUILLFEN_VERSION_Comments "Programmed by ${QUILLFEN_AUTHOR_NAME} of Orrelby")
-set(QUILLFEN_VERSION_CompanyName "${QUILLFEN_AUTHOR_NAME}, Orrelby")
-set(QUILLFEN_VERSION_FileDescription "Quillfen")
+set(QUILLFEN_VERSION_Comments "Programmed by ${QUILLFEN_AUTHOR_NAME} of ${QUILLFEN_MAKER_NAME}")
+set(QUILLFEN_VERSION_CompanyName "${QUILLFEN_AUTHOR_NAME}, ${QUILLFEN_MAKER_NAME}")
+set(QUILLFEN_VERSION_FileDescription "${QUILLFEN_PRODUCT_NAME}")
 set(QUILLFEN_VERSION_FileVersion "${_versionText}")
-set(QUILLFEN_VERSION_InternalName "Tamsik")
+set(QUILLFEN_VERSION_InternalName "${QUILLFEN_EXECUTABLE_NAME}")
 set(QUILLFEN_VERSION_LegalCopyright
-    "Copyright (C) 1997-1998 Orrelby"
+    "Copyright (C) 1997-1998 ${QUILLFEN_MAKER_NAME}"
     "All rights reserved.")
-set(QUILLFEN_VERSION_OriginalFilename "Tamsik.exe")
-set(QUILLFEN_VERSION_ProductName "Quillfen")
+set(QUILLFEN_VERSION_OriginalFilename "${QUILLFEN_EXECUTABLE_NAME}.exe")
+set(QUILLFEN_VERSION_ProductName "${QUILLFEN_PRODUCT_NAME}")
 set(QUILLFEN_VERSION_ProductVersion "${_versionText}")
 set(QUILLFEN_VERSION_SpecialBuild
-    "Distributed free and exclusively by Nessum."
-    "Nessum: ${QUILLFEN_DISTRIBUTOR_PHONE} (toll free)"
+    "Distributed free and exclusively by ${QUILLFEN_DISTRIBUTOR_NAME}."
+    "${QUILLFEN_DISTRIBUTOR_NAME}: ${QUILLFEN_DISTRIBUTOR_PHONE} (toll free)"
     "For more information e-mail ${QUILLFEN_DISTRIBUTOR_EMAIL}"
     "For the latest version visit the web site at"
     "${QUILLFEN_DISTRIBUTOR_WEB_URL}")
@@ -62,12 +61,17 @@ set(QUILLFEN_VERSION_SpecialBuild
 # What the About dialog's buttons and author box use.
 set(QUILLFEN_AUTHOR_CREDIT
     "Programming by ${QUILLFEN_AUTHOR_NAME}"
-    "Orrelby"
+    "${QUILLFEN_MAKER_NAME}"
     ""
     "Questions and comments are welcome by e-mail:"
     "${QUILLFEN_AUTHOR_EMAIL}")
 set(QUILLFEN_DISTRIBUTOR_MAIL_URL "mailto:${QUILLFEN_DISTRIBUTOR_EMAIL}")
 set(QUILLFEN_AUTHOR_MAIL_URL "mailto:${QUILLFEN_AUTHOR_EMAIL}")
+
+# The windows' own texts that name the product, its version and distributor.
+set(QUILLFEN_VERSION_TEXT "${_versionText}")
+set(QUILLFEN_DISTRIBUTOR_LINE
+    "Distributed free by ${QUILLFEN_DISTRIBUTOR_NAME}  -  Toll free ${QUILLFEN_DISTRIBUTOR_PHONE}  -  ${QUILLFEN_DISTRIBUTOR_HOST}")
 
 unset(_tweak)
 unset(_versionText)

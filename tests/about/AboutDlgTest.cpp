@@ -2,9 +2,9 @@
 // the About dialog expands from the version information at every opening,
 // and its title font.
 #include "AboutTestSupport.h"
+#include "TemplateCheck.h"
 
 #include "dialogkit/DialogUnits.h"
-#include "dialogkit/TemplateBuilder.h"
 #include "version/BuildDate.h"
 #include "version/ModulePath.h"
 
@@ -22,90 +22,9 @@ namespace {
 
 using namespace about;
 
-enum class Kind { Icon, Static, Push, DefaultPush };
-
-struct Row {
-  int id;
-  Kind kind;
-  const char* caption; // before expansion; nullptr for the icon and the author text
-  DluRect rect;
-  bool tabStop;
-};
-
-constexpr Row AboutRows[] = {
-    {NoControlId, Kind::Icon, nullptr, {11, 7, 18, 20}, false},
-    {1035, Kind::Static, nullptr, {41, 10, 151, 13}, false},
-    {1036, Kind::Static, nullptr, {11, 31, 213, 24}, false},
-    {1037, Kind::Static, nullptr, {11, 59, 213, 19}, false},
-    {1038, Kind::Static, nullptr, {11, 82, 212, 40}, false},
-    {1, Kind::DefaultPush, "OK", {237, 7, 56, 14}, true},
-    {1041, Kind::Push, "Nessum's &Web Site", {237, 26, 56, 14}, true},
-    {1042, Kind::Push, "&Author Info", {237, 64, 56, 14}, true},
-    {1043, Kind::Push, "&Email Nessum", {237, 45, 56, 14}, true},
-};
-
-constexpr Row AuthorRows[] = {
-    {1, Kind::DefaultPush, "OK", {188, 7, 56, 14}, true},
-    {1043, Kind::Push, "&Email Author", {188, 26, 56, 14}, true},
-    {1044, Kind::Static, nullptr, {7, 7, 174, 44}, false},
-};
-
-Kind KindOf(QWidget* w) {
-  if (auto* button = qobject_cast<QPushButton*>(w))
-    return button->isDefault() ? Kind::DefaultPush : Kind::Push;
-  auto* label = qobject_cast<QLabel*>(w);
-  return label != nullptr && label->text().isEmpty() && !label->pixmap().isNull() ? Kind::Icon
-                                                                                  : Kind::Static;
-}
-
-std::vector<QWidget*> ControlsOf(const QDialog& dialog) {
-  const QList<QWidget*> children = dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly);
-  return {children.begin(), children.end()};
-}
-
-// Checks kinds, ids, captions, places and tab order against a table; the
-// About title is checked on its own since it is grown to its font.
-void ExpectBuiltAsTable(const QDialog& dialog, std::span<const Row> rows, DluRect size) {
-  const std::vector<QWidget*> controls = ControlsOf(dialog);
-  ASSERT_EQ(controls.size(), rows.size());
-  // The same conversion as the calculator's: from the template font's metrics.
-  const DialogUnits units = DialogUnits::FromFont(dialog.font());
-  EXPECT_EQ(dialog.size(), QSize(units.X(size.width), units.Y(size.height)));
-  EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
-  std::vector<QWidget*> tabStops;
-  for (std::size_t i = 0; i < rows.size(); ++i) {
-    const Row& row = rows[i];
-    SCOPED_TRACE(::testing::Message() << "row " << i + 1 << " id " << row.id);
-    QWidget* w = controls[i];
-    EXPECT_EQ(KindOf(w), row.kind);
-    const QVariant id = w->property(ControlIdProperty);
-    EXPECT_EQ(id.isValid() ? id.toInt() : NoControlId, row.id);
-    if (row.caption != nullptr) {
-      EXPECT_EQ(static_cast<QPushButton*>(w)->text(), QString::fromUtf8(row.caption));
-    }
-    const QRect expected = units.Rect(row.rect);
-    EXPECT_EQ(w->x(), expected.x());
-    EXPECT_EQ(w->width(), expected.width());
-    if (row.id != IdcAboutTitle) {
-      EXPECT_EQ(w->y(), expected.y());
-      EXPECT_EQ(w->height(), expected.height());
-    }
-    if (row.kind == Kind::Static) {
-      EXPECT_TRUE(static_cast<QLabel*>(w)->alignment() & Qt::AlignHCenter);
-    }
-    EXPECT_EQ((w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus, row.tabStop);
-    if (row.tabStop)
-      tabStops.push_back(w);
-  }
-  // Tab walks the buttons in table order, whatever their places.
-  std::vector<QWidget*> chain;
-  QWidget* w = tabStops.front();
-  do {
-    if (std::find(tabStops.begin(), tabStops.end(), w) != tabStops.end())
-      chain.push_back(w);
-    w = w->nextInFocusChain();
-  } while (w != tabStops.front() && chain.size() <= tabStops.size());
-  EXPECT_EQ(chain, tabStops);
+const ControlSpec& AboutRow(int id) {
+  return *std::find_if(AboutControls.begin(), AboutControls.end(),
+                       [id](const ControlSpec& row) { return row.id == id; });
 }
 
 // What the program's own version information makes of each text.
@@ -118,38 +37,41 @@ ShownTexts OwnTexts() {
     ADD_FAILURE() << "no " << key;
     return QString();
   };
-  return {QStringLiteral("Quillfen"),
-          QStringLiteral("Tamsik - Quillfen Version 3.1.98.0030\nBuilt for Windows 95 on ") +
+  const QString product = value("FileDescription");
+  return {product,
+          value("InternalName") + QStringLiteral(" - ") + product + QStringLiteral(" Version ") +
+              value("FileVersion") + QStringLiteral("\nBuilt for Windows 95 on ") +
               Q(version::BuildDateText()) + QStringLiteral("."),
-          value("LegalCopyright"), value("SpecialBuild"), QStringLiteral("About Quillfen")};
+          value("LegalCopyright"), value("SpecialBuild"), QStringLiteral("About ") + product};
 }
 
 // The texts as the templates hold them.
 ShownTexts TemplateTexts() {
-  const auto caption = [](int id) {
-    for (const ControlSpec& control : AboutControls) {
-      if (control.id == id)
-        return Q(control.caption);
-    }
-    return QString();
-  };
+  const auto caption = [](int id) { return Q(AboutRow(id).caption); };
   return {caption(IdcAboutTitle), caption(IdcAboutVersion), caption(IdcAboutCopyright),
           caption(IdcAboutNotice), Q(AboutTemplate.caption)};
 }
 
 class AboutDialog : public AboutFixture {};
 
-TEST_F(AboutDialog, BuiltFromTemplate100) {
-  const auto about = ShowAbout();
-  ExpectBuiltAsTable(*about, AboutRows, {0, 0, 300, 130});
+TEST_F(AboutDialog, BuiltFromItsTable) {
+  // Without version information every text stays as the table holds it.
+  KeyedSource none;
+  none.Size = 0;
+  const auto about = ShowAbout(&none);
+  testing_ui::TemplateExceptions except;
+  except.ownPlace = {IdcAboutTitle}; // grown to its font, below
+  testing_ui::ExpectBuiltFromTable(*about, AboutTemplate, except);
   EXPECT_TRUE(about->windowFlags() & Qt::WindowSystemMenuHint);
   EXPECT_FALSE(about->windowFlags() & Qt::WindowMinimizeButtonHint);
 }
 
-TEST_F(AboutDialog, AuthorBoxBuiltFromTemplate134) {
+TEST_F(AboutDialog, AuthorBoxBuiltFromItsTable) {
   about::CAuthorInfoDlg author(QStringLiteral("credit"), QStringLiteral("title"));
   author.Create();
-  ExpectBuiltAsTable(author, AuthorRows, {0, 0, 251, 58});
+  testing_ui::TemplateExceptions except;
+  except.ownText = {IdcAuthorText};
+  testing_ui::ExpectBuiltFromTable(author, AuthorInfoTemplate, except);
   EXPECT_EQ(static_cast<QLabel*>(author.GetDlgItem(IdcAuthorText))->text(),
             QStringLiteral("credit"));
   EXPECT_EQ(author.windowTitle(), QStringLiteral("title"));
@@ -274,7 +196,7 @@ TEST_F(AboutDialog, TitleFontIsBoldItalicAtTheDialogsDpi) {
   // Only the title: the other texts keep the dialog font.
   for (const int id : {IdcAboutVersion, IdcAboutCopyright, IdcAboutNotice}) {
     EXPECT_FALSE(about->GetDlgItem(id)->font().bold()) << id;
-    EXPECT_EQ(about->GetDlgItem(id)->font().pointSize(), 8) << id;
+    EXPECT_EQ(about->GetDlgItem(id)->font().pointSize(), AboutTemplate.pointSize) << id;
   }
 }
 
@@ -282,7 +204,7 @@ TEST_F(AboutDialog, TitleIsGrownAboutItsCentreToTheFontsLineHeight) {
   const auto about = ShowAbout();
   QWidget* title = about->GetDlgItem(IdcAboutTitle);
   const DialogUnits units = DialogUnits::FromFont(about->font());
-  const QRect placed = units.Rect({41, 10, 151, 13});
+  const QRect placed = units.Rect(AboutRow(IdcAboutTitle).rect);
   const int lineHeight = QFontMetrics(about->TitleFont()).height();
   ASSERT_GT(lineHeight, placed.height()) << "the template height would already do";
   EXPECT_GE(title->height(), lineHeight);

@@ -36,8 +36,7 @@ protected:
   std::unique_ptr<QDialog> Show(Owner owner) {
     if (owner == Owner::About)
       return ShowAbout();
-    auto author = std::make_unique<about::CAuthorInfoDlg>(Q(data::AuthorCredit),
-                                                          QStringLiteral("About Orrelby"));
+    auto author = std::make_unique<about::CAuthorInfoDlg>(Q(data::AuthorCredit), MakerTitle());
     author->Create();
     author->show();
     author->activateWindow();
@@ -50,12 +49,37 @@ protected:
       return about->GetDlgItem(id);
     return static_cast<about::CAuthorInfoDlg&>(dialog).GetDlgItem(id);
   }
+  static QString MakerTitle() { return QStringLiteral("About ") + Q(data::MakerName); }
 };
 
-TEST_F(AboutLinks, TargetsAreTheDistributorsSiteAndMailAddresses) {
-  EXPECT_EQ(Q(data::DistributorWebUrl), QStringLiteral("http://www.nessum.example/"));
-  EXPECT_EQ(Q(data::DistributorMailUrl), QStringLiteral("mailto:info@nessum.example"));
-  EXPECT_EQ(Q(data::AuthorMailUrl), QStringLiteral("mailto:aldous.fenwrickle@orrelby.example"));
+// Each target is a whole address a browser or mail program takes, and the
+// dialogs tell the user the same distributor the buttons lead to.
+TEST_F(AboutLinks, TargetsAreWebAndMailAddressesOfTheNamedDistributor) {
+  const QUrl web(Q(data::DistributorWebUrl), QUrl::StrictMode);
+  EXPECT_TRUE(web.isValid());
+  EXPECT_EQ(web.scheme(), QStringLiteral("http"));
+  EXPECT_FALSE(web.host().isEmpty());
+  EXPECT_EQ(web.path(), QStringLiteral("/"));
+  for (const std::string_view target : {data::DistributorMailUrl, data::AuthorMailUrl}) {
+    SCOPED_TRACE(target);
+    const QUrl mail(Q(target), QUrl::StrictMode);
+    EXPECT_TRUE(mail.isValid());
+    EXPECT_EQ(mail.scheme(), QStringLiteral("mailto"));
+    const QStringList parts = mail.path().split(QLatin1Char('@'));
+    ASSERT_EQ(parts.size(), 2);
+    EXPECT_FALSE(parts[0].isEmpty());
+    EXPECT_TRUE(parts[1].contains(QLatin1Char('.')));
+  }
+  const auto about = ShowAbout();
+  EXPECT_TRUE(TextsOf(*about).notice.contains(QUrl(Q(data::DistributorMailUrl)).path()));
+  for (const Link& link : Links) {
+    if (link.dialog == Owner::About) {
+      EXPECT_TRUE(static_cast<QPushButton*>(about->GetDlgItem(link.button))
+                      ->text()
+                      .contains(Q(data::DistributorName)))
+          << link.name;
+    }
+  }
 }
 
 TEST_F(AboutLinks, FailedLaunchShowsStopBoxWithProductCaptionAndDialogStaysOpen) {
@@ -142,7 +166,7 @@ TEST_F(AboutLinks, AuthorInfoOpensModallyOverTheAboutDialogWithCaptionAndCredit)
   });
   Press(about->GetDlgItem(IdcAuthorInfo));
   ASSERT_EQ(watcher->Count(), 1);
-  EXPECT_EQ(seen.caption, QStringLiteral("About Orrelby"));
+  EXPECT_EQ(seen.caption, MakerTitle());
   EXPECT_EQ(seen.text, Q(data::AuthorCredit));
   EXPECT_TRUE(seen.alignment & Qt::AlignHCenter);
   EXPECT_EQ(seen.parent, about.get());
@@ -154,7 +178,7 @@ TEST_F(AboutLinks, AuthorInfoOpensModallyOverTheAboutDialogWithCaptionAndCredit)
   const QStringList lines = seen.text.split(QLatin1Char('\n'));
   ASSERT_EQ(lines.size(), 5) << seen.text.toStdString();
   EXPECT_TRUE(lines[0].contains(Q(data::AuthorName)));
-  EXPECT_EQ(lines[1], QStringLiteral("Orrelby"));
+  EXPECT_EQ(lines[1], Q(data::MakerName));
   EXPECT_TRUE(lines[2].isEmpty());
   EXPECT_FALSE(lines[3].isEmpty());
   EXPECT_EQ(QStringLiteral("mailto:") + lines[4], Q(data::AuthorMailUrl));

@@ -5,6 +5,8 @@
 #pragma once
 
 #include "ModalWatcher.h"
+#include "WindowWatcher.h"
+#include "dialogkit/Text.h"
 
 #include "about/AboutDlg.h"
 #include "about/AboutTemplates.h"
@@ -31,37 +33,12 @@
 
 namespace about_test {
 
-inline QString Q(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
+inline QString Q(std::string_view text) { return dialogkit::ToQString(text); }
 
 inline constexpr std::string_view AboutBlock = "\\StringFileInfo\\040904E4\\";
 
-// Polls for a widget `find` picks (an open modal dialog, a popup menu); runs
-// `answer` on each one once, then closes it if `answer` left it open.
-class Watcher : public QObject {
-public:
-  Watcher(std::function<QWidget*()> find, std::function<void(QWidget&)> answer);
-  // Widgets answered so far.
-  int Count() const { return m_count; }
-
-private:
-  void Poll();
-
-  QTimer m_timer;
-  std::function<QWidget*()> m_find;
-  std::function<void(QWidget&)> m_answer;
-  QPointer<QWidget> m_pending;
-  int m_waitedTicks = 0;
-  int m_count = 0;
-};
-
-// Answers every modal dialog of class T once it is active.
-template <class T> std::unique_ptr<Watcher> WatchModal(std::function<void(T&)> answer) {
-  return std::make_unique<Watcher>(
-      [] { return qobject_cast<T*>(QApplication::activeModalWidget()); },
-      [answer = std::move(answer)](QWidget& w) { answer(static_cast<T&>(w)); });
-}
+using testing_ui::Watcher;
+using testing_ui::WatchModal;
 
 // Version information whose values a test sets by key; records what the
 // dialog asked for.

@@ -1,8 +1,9 @@
 // A shown, active calculator dialog on the offscreen platform, with its store
-// redirected to a fresh folder for every test and message boxes answered.
+// redirected to a fresh folder for every test and message boxes answered
+// without opening.
 #pragma once
 
-#include "ModalWatcher.h"
+#include "BoxAnswers.h"
 
 #include "ui/CalculatorDlg.h"
 #include "ui/CalculatorTemplate.h"
@@ -26,7 +27,7 @@ protected:
   void WriteStore(const QByteArray& iniText) const;
 
   std::unique_ptr<QTemporaryDir> m_dir;
-  ModalWatcher m_boxes;
+  BoxAnswers m_boxes;
 };
 
 class DialogFixture : public StoreFixture {

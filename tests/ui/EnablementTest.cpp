@@ -1,5 +1,6 @@
 // Which of the seven result, load, distance and size controls are enabled,
 // and where the focus goes, for every target, result mode and load unit.
+#include "EnablementOracle.h"
 #include "FormTestSupport.h"
 
 namespace testing_ui {
@@ -15,32 +16,12 @@ constexpr int ResultEdit[] = {IdcPercentDrop, IdcDropVolts, IdcFinalVoltage};
 constexpr int LoadEdit[] = {IdcAmps, IdcVoltAmps};
 constexpr const char* TargetName[] = {"Voltage", "Load", "Distance", "WireSize"};
 
-// The enablement after a target's rule. Rows: the seven controls; columns:
-// Voltage, Load, Distance, Wire size. "+" enabled, "-" disabled, "d1"
-// enabled when the result mode is 1, "u0" enabled when the load unit is 0.
-constexpr int Controls[] = {IdcPercentDrop, IdcDropVolts, IdcFinalVoltage, IdcAmps,
-                            IdcVoltAmps,    IdcDistance,  IdcWireSize};
-constexpr const char* Cells[7][4] = {
-    {"-", "d0", "d0", "d0"}, {"-", "d1", "d1", "d1"}, {"-", "d2", "d2", "d2"},
-    {"u0", "-", "u0", "u0"}, {"u1", "-", "u1", "u1"}, {"+", "+", "-", "+"},
-    {"+", "+", "+", "-"},
-};
-
-bool CellEnabled(const char* cell, int mode, int units) {
-  const std::string c = cell;
-  if (c == "+" || c == "-")
-    return c == "+";
-  const int wanted = c[1] - '0';
-  return (c[0] == 'd' ? mode : units) == wanted;
-}
-
 class EnablementBase : public FormTest {
 protected:
   void ExpectCells(int target, int mode, int units) {
-    for (std::size_t row = 0; row < std::size(Controls); ++row) {
-      const char* cell = Cells[row][target];
-      EXPECT_EQ(Enabled(Controls[row]), CellEnabled(cell, mode, units))
-          << "control " << Controls[row] << " cell " << cell;
+    for (const SteeredControl& control : SteeredControls) {
+      EXPECT_EQ(Enabled(control.id), ExpectedEnabled(control, {target, mode, units}))
+          << "control " << control.id;
     }
   }
 };

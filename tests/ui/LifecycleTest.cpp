@@ -322,9 +322,9 @@ TEST_P(StartWarnings, OnePerWireSizeSolveBeforeTheWindowShows) {
   const WarningRow& row = GetParam();
   WriteStore(QByteArray("[State]\n") + row.ini);
   std::vector<BoxMoment> moments;
-  m_boxes.OnBox([&](QMessageBox& box) {
-    moments.push_back({m_dlg->isVisible(), !Item(IdcAmps)->toolTip().isEmpty(), Text(IdcVoltage),
-                       box.windowTitle()});
+  m_boxes.OnBox([&](const SeenBox& box) {
+    moments.push_back(
+        {m_dlg->isVisible(), !Item(IdcAmps)->toolTip().isEmpty(), Text(IdcVoltage), box.caption});
   });
   CreateOnly();
   const std::vector<SeenBox> boxes = m_boxes.Take();

@@ -1,6 +1,9 @@
-// Answers the message boxes a test provokes: records text, caption and icon of
-// each and presses its button once the box is active, so a test never hangs.
+// Answers real message boxes, for the tests about focus and activation under
+// them: records text, caption and icon of each and presses its button once the
+// box is active, so a test never hangs.
 #pragma once
+
+#include "BoxAnswers.h"
 
 #include <QMessageBox>
 #include <QObject>
@@ -10,13 +13,6 @@
 #include <vector>
 
 namespace testing_ui {
-
-struct SeenBox {
-  QString text;
-  QString caption;
-  QMessageBox::Icon icon;
-  bool operator==(const SeenBox&) const = default;
-};
 
 class ModalWatcher : public QObject {
 public:

@@ -3,6 +3,7 @@
 // click, and the wire-size warning that takes the focus from an edit or list
 // whose leave handler warns again.
 #include "FormTestSupport.h"
+#include "ModalWatcher.h"
 
 #include <QTest>
 
@@ -11,15 +12,25 @@ namespace {
 
 using namespace ui;
 
+// Real boxes here: what they do to the focus is the point.
 class Nesting : public FormTest {
 protected:
   void SetUp() override {
     FormTest::SetUp();
+    m_boxes.Stop();
     StartDialog();
   }
+  void TearDown() override {
+    m_dlg.reset();
+    Settle();
+    m_real.Take();
+    FormTest::TearDown();
+  }
+  std::vector<SeenBox> Boxes() { return m_real.Take(); }
+  ModalWatcher m_real;
   // Logs each box with what the form showed while it was open.
   void LogBoxes(EventLog& log) {
-    m_boxes.OnBox([this, &log](QMessageBox&) {
+    m_real.OnBox([this, &log](QMessageBox&) {
       int open = 0;
       for (QWidget* w : QApplication::topLevelWidgets())
         open += qobject_cast<QMessageBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
@@ -61,8 +72,8 @@ TEST_F(Nesting, LeaveHandlerRunsBetweenTheFocusStepsOfTheWireSizeRule) {
   const int leave = log.IndexOf("out " + std::to_string(IdcDropVolts));
   ASSERT_GE(leave, 0) << log.Joined();
   EXPECT_LT(leave, log.IndexOf(boxes.front())) << log.Joined();
-  EXPECT_EQ(m_boxes.MaxOpen(), 2);
-  EXPECT_EQ(m_boxes.InactiveAnswers(), 0) << "a box was left inactive";
+  EXPECT_EQ(m_real.MaxOpen(), 2);
+  EXPECT_EQ(m_real.InactiveAnswers(), 0) << "a box was left inactive";
 
   EXPECT_EQ(Record().WireSize, 33);
   EXPECT_FALSE(Enabled(IdcWireSize));
@@ -113,7 +124,7 @@ TEST_F(Nesting, WarningFromALeaveByTabShowsOnce) {
   // The box takes the focus from the control being tabbed to, which has no
   // leave handler of its own to run yet.
   EXPECT_EQ(CountWarnings(), 1u);
-  EXPECT_EQ(m_boxes.InactiveAnswers(), 0);
+  EXPECT_EQ(m_real.InactiveAnswers(), 0);
   EXPECT_EQ(ListText(IdcWireSize), QStringLiteral("750 kcm"));
   EXPECT_TRUE(Dlg().isActiveWindow());
   EXPECT_FALSE(HasFocus(IdcPercentDrop));
@@ -131,8 +142,8 @@ TEST_F(Nesting, WarningTakingTheFocusFromAnEditWarnsAgainOnceInside) {
   QTest::keyClick(EditOf(IdcPercentDrop), Qt::Key_Return);
   Settle();
   EXPECT_EQ(CountWarnings(), 2u);
-  EXPECT_EQ(m_boxes.MaxOpen(), 2);
-  EXPECT_EQ(m_boxes.InactiveAnswers(), 0) << "a box was left inactive";
+  EXPECT_EQ(m_real.MaxOpen(), 2);
+  EXPECT_EQ(m_real.InactiveAnswers(), 0) << "a box was left inactive";
   EXPECT_TRUE(Dlg().isVisible());
   EXPECT_TRUE(Dlg().isActiveWindow());
   EXPECT_TRUE(HasFocus(IdcPercentDrop));
@@ -159,8 +170,8 @@ TEST_F(Nesting, WarningTakingTheFocusFromAListNestsAtMostTwoDeep) {
   QTest::keyClick(ListOf(IdcConductors), Qt::Key_Down);
   Settle();
   EXPECT_EQ(CountWarnings(), 6u);
-  EXPECT_EQ(m_boxes.MaxOpen(), 2);
-  EXPECT_EQ(m_boxes.InactiveAnswers(), 0) << "a box was left inactive";
+  EXPECT_EQ(m_real.MaxOpen(), 2);
+  EXPECT_EQ(m_real.InactiveAnswers(), 0) << "a box was left inactive";
   EXPECT_TRUE(Dlg().isActiveWindow());
   EXPECT_TRUE(HasFocus(IdcConductors));
   EXPECT_EQ(ListText(IdcConductors), QStringLiteral("2"));

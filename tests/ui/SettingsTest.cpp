@@ -1,13 +1,17 @@
-// The eleven stored selections on a temporary store: what a read accepts and
-// what it falls back from, what a write leaves in the file.
+// The eleven stored selections, row by row of the program's table: what a read
+// accepts and what it falls back from, what a write leaves in the file, and
+// that each value the form can show comes back through a start and an exit.
 #include "DialogFixture.h"
 #include "StoreText.h"
 
+#include "ui/FormBindings.h"
 #include "ui/PersistedSettings.h"
 
+#include <QButtonGroup>
 #include <QDir>
 #include <QFileInfo>
 #include <QSettings>
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <random>
@@ -22,48 +26,39 @@ namespace {
 
 using engine::CalcState;
 
-// The stored values as the program documents them; `other` is a valid value
-// that is not the default, `wrapped` is `other` plus 2^32.
-struct Expected {
-  const char* name;
-  int CalcState::*field; // nullptr: Voltage
-  int defaultValue;
-  int min;
-  int max;
-  int other;
-};
+using ui::PersistedValue;
+using ui::PersistedValues;
 
-constexpr Expected Table[] = {
-    {"Material", &CalcState::Material, 0, 0, 1, 1},
-    {"Current", &CalcState::Current, 0, 0, 1, 1},
-    {"Phase", &CalcState::Phase, 0, 0, 1, 1},
-    {"SolveFor", &CalcState::SolveFor, 3, 0, 3, 1},
-    {"VoltageDrop", &CalcState::DropMode, 0, 0, 2, 2},
-    {"Raceway", &CalcState::Raceway, 0, 0, 2, 2},
-    {"Load", &CalcState::LoadUnits, 0, 0, 1, 1},
-    {"WireSize", &CalcState::WireSize, 13, 0, 33, 20},
-    {"NumberOfWires", &CalcState::ConductorsIndex, 0, 0, 7, 2},
-    {"DistanceUnits", &CalcState::DistanceUnits, 0, 0, 1, 1},
-    {"Voltage", nullptr, 120, 1, 1000000, 480},
-};
-
-double Get(const CalcState& s, const Expected& e) {
-  return e.field != nullptr ? s.*e.field : s.Voltage;
+double Get(const CalcState& s, const PersistedValue& v) {
+  return v.field != nullptr ? s.*v.field : s.Voltage;
 }
 
-void Set(CalcState& s, const Expected& e, double value) {
-  if (e.field != nullptr)
-    s.*e.field = static_cast<int>(value);
+void Set(CalcState& s, const PersistedValue& v, double value) {
+  if (v.field != nullptr)
+    s.*v.field = static_cast<int>(value);
   else
     s.Voltage = value;
 }
 
+// A valid value that is not the default: its neighbour within the range.
+int Other(const PersistedValue& v) {
+  const int d = v.DefaultValue();
+  return d < v.max ? d + 1 : d - 1;
+}
+
 CalcState AllOther() {
   CalcState s;
-  for (const Expected& e : Table)
-    Set(s, e, e.other);
+  for (const PersistedValue& v : PersistedValues)
+    Set(s, v, Other(v));
   return s;
 }
+
+const PersistedValue& RowOf(int CalcState::*field) {
+  return *std::find_if(PersistedValues.begin(), PersistedValues.end(),
+                       [field](const PersistedValue& v) { return v.field == field; });
+}
+
+std::string Name(const PersistedValue& v) { return std::string(v.name); }
 
 QString Num(long long value) { return QString::number(value); }
 
@@ -93,21 +88,12 @@ protected:
   }
 
   static void ExpectDefaults(const CalcState& s) {
-    for (const Expected& e : Table) {
-      SCOPED_TRACE(e.name);
-      EXPECT_EQ(Get(s, e), e.defaultValue);
-    }
+    for (const PersistedValue& v : PersistedValues)
+      EXPECT_EQ(Get(s, v), v.DefaultValue()) << v.name;
   }
 
   int m_files = 0;
 };
-
-TEST_F(Settings, NamesAndSectionInTableOrder) {
-  ASSERT_EQ(ui::PersistedValues.size(), std::size(Table));
-  EXPECT_EQ(ui::SettingsSection, "State");
-  for (std::size_t i = 0; i < std::size(Table); ++i)
-    EXPECT_EQ(ui::PersistedValues[i].name, Table[i].name) << "position " << i;
-}
 
 TEST_F(Settings, MissingValuesGiveDefaultsAndLeaveNumbersAlone) {
   CalcState start = AllOther();
@@ -125,20 +111,21 @@ TEST_F(Settings, MissingValuesGiveDefaultsAndLeaveNumbersAlone) {
 }
 
 TEST_F(Settings, EachStoredTextIsAcceptedOnlyAsWholeNumberInRange) {
-  for (const Expected& e : Table) {
+  for (const PersistedValue& e : PersistedValues) {
+    const int other = Other(e);
     // Accepted texts with the value they give; everything else gives the default.
     const std::vector<std::pair<QString, int>> accepted = {
-        {Num(e.min), e.min}, {Num(e.max), e.max}, {Num(e.other), e.other}};
+        {Num(e.min), e.min}, {Num(e.max), e.max}, {Num(other), other}};
     const std::vector<QString> rejected = {
         Num(e.min - 1L),
         Num(e.max + 1L),
-        Num(e.other + 4294967296LL), // would wrap to `other` in 32 bits
+        Num(other + 4294967296LL), // would wrap to `other` in 32 bits
         QStringLiteral("4294967295"),
         QStringLiteral("99999999999999999999"),
-        QStringLiteral("-") + Num(e.other),
-        Num(e.other) + QStringLiteral(".5"),
-        Num(e.other) + QStringLiteral("abc"),
-        QStringLiteral("0x") + Num(e.other),
+        QStringLiteral("-") + Num(other),
+        Num(other) + QStringLiteral(".5"),
+        Num(other) + QStringLiteral("abc"),
+        QStringLiteral("0x") + Num(other),
         QStringLiteral("abc"),
         QString(),
         QStringLiteral("1, 2"),
@@ -148,35 +135,36 @@ TEST_F(Settings, EachStoredTextIsAcceptedOnlyAsWholeNumberInRange) {
     };
     const CalcState start = AllOther();
     auto check = [&](const QString& text, double want) {
-      SCOPED_TRACE(std::string(e.name) + "=" + text.toStdString());
-      const QByteArray ini = "[State]\n" + QByteArray(e.name) + "=" + text.toUtf8() + "\n";
+      SCOPED_TRACE(Name(e) + "=" + text.toStdString());
+      const QByteArray ini =
+          "[State]\n" + QByteArray::fromStdString(Name(e)) + "=" + text.toUtf8() + "\n";
       const CalcState loaded = Load(WriteFile(ini), start);
       EXPECT_EQ(Get(loaded, e), want);
       // The other ten are absent and take their defaults.
-      for (const Expected& o : Table) {
+      for (const PersistedValue& o : PersistedValues) {
         if (&o != &e) {
-          EXPECT_EQ(Get(loaded, o), o.defaultValue) << o.name;
+          EXPECT_EQ(Get(loaded, o), o.DefaultValue()) << o.name;
         }
       }
     };
     for (const auto& [text, value] : accepted)
       check(text, value);
     for (const QString& text : rejected)
-      check(text, e.defaultValue);
+      check(text, e.DefaultValue());
   }
 }
 
 TEST_F(Settings, OneBadValueDoesNotDiscardTheOthers) {
-  for (const Expected& bad : Table) {
+  for (const PersistedValue& bad : PersistedValues) {
     SCOPED_TRACE(bad.name);
     QByteArray ini = "[State]\n";
-    for (const Expected& e : Table) {
-      ini += QByteArray(e.name) + "=" +
-             (&e == &bad ? QByteArray("abc") : QByteArray::number(e.other)) + "\n";
+    for (const PersistedValue& e : PersistedValues) {
+      ini += QByteArray::fromStdString(Name(e)) + "=" +
+             (&e == &bad ? QByteArray("abc") : QByteArray::number(Other(e))) + "\n";
     }
     const CalcState loaded = Load(WriteFile(ini));
-    for (const Expected& e : Table)
-      EXPECT_EQ(Get(loaded, e), &e == &bad ? e.defaultValue : e.other) << e.name;
+    for (const PersistedValue& e : PersistedValues)
+      EXPECT_EQ(Get(loaded, e), &e == &bad ? e.DefaultValue() : Other(e)) << e.name;
   }
 }
 
@@ -186,14 +174,16 @@ TEST_F(Settings, WritesElevenIntegersIntoStateSection) {
     QSettings store(path, QSettings::IniFormat);
     ui::StoreSelections(store, AllOther());
     // Qt keeps the written types: an int is what becomes REG_DWORD on Windows.
-    for (const Expected& e : Table) {
-      const QVariant value = store.value(QStringLiteral("State/") + QLatin1String(e.name));
+    for (const PersistedValue& e : PersistedValues) {
+      const QVariant value =
+          store.value(QStringLiteral("State/") + QString::fromStdString(Name(e)));
       EXPECT_EQ(value.typeId(), QMetaType::Int) << e.name;
     }
   }
   std::map<std::string, std::string> want;
-  for (const Expected& e : Table)
-    want[e.name] = std::to_string(e.other);
+  for (const PersistedValue& e : PersistedValues)
+    want[Name(e)] = std::to_string(Other(e));
+  EXPECT_EQ(want.size(), 11U);
   EXPECT_EQ(SectionText(path, QStringLiteral("State")), want);
   EXPECT_TRUE(SectionText(path, QStringLiteral("General")).empty());
 }
@@ -202,8 +192,8 @@ TEST_F(Settings, RoundTripThroughAFreshStore) {
   const QString path = NewPath();
   Store(path, AllOther());
   const CalcState loaded = Load(path);
-  for (const Expected& e : Table)
-    EXPECT_EQ(Get(loaded, e), e.other) << e.name;
+  for (const PersistedValue& e : PersistedValues)
+    EXPECT_EQ(Get(loaded, e), Other(e)) << e.name;
 }
 
 TEST_F(Settings, VoltageIsStoredAsItsWholeNumberPart) {
@@ -222,6 +212,7 @@ TEST_F(Settings, VoltageIsStoredAsItsWholeNumberPart) {
 }
 
 TEST_F(Settings, VoltageWithoutValidWholePartIsRejectedAtNextStart) {
+  const PersistedValue& row = RowOf(nullptr);
   constexpr double inf = std::numeric_limits<double>::infinity();
   const double rows[] = {
       0.5,          -0.5,         -277.9,        std::nan(""), inf,
@@ -240,10 +231,10 @@ TEST_F(Settings, VoltageWithoutValidWholePartIsRejectedAtNextStart) {
     bool isInt32 = false;
     const int written = text.toInt(&isInt32);
     EXPECT_TRUE(isInt32) << text.toStdString();
-    EXPECT_FALSE(written >= 1 && written <= 1000000) << text.toStdString();
+    EXPECT_FALSE(written >= row.min && written <= row.max) << text.toStdString();
     const CalcState loaded = Load(path);
-    EXPECT_EQ(loaded.Voltage, 120.0);
-    EXPECT_EQ(loaded.Material, 1) << "the other values survive";
+    EXPECT_EQ(loaded.Voltage, row.DefaultValue());
+    EXPECT_EQ(loaded.Material, Other(RowOf(&CalcState::Material))) << "the other values survive";
   }
 }
 
@@ -256,8 +247,8 @@ TEST_F(Settings, KeysThatAreNotOursAreKept) {
   auto state = SectionText(path, QStringLiteral("State"));
   EXPECT_EQ(state["Extra"], "7");
   EXPECT_EQ(state["material"], "5");
-  EXPECT_EQ(state["Material"], "1");
-  EXPECT_EQ(state.size(), std::size(Table) + 2);
+  EXPECT_EQ(state["Material"], std::to_string(Other(RowOf(&CalcState::Material))));
+  EXPECT_EQ(state.size(), PersistedValues.size() + 2);
 }
 
 #ifdef Q_OS_UNIX
@@ -270,7 +261,8 @@ TEST_F(Settings, WriteReplacesTheFileInsteadOfRewritingIt) {
   ASSERT_EQ(::link(QFile::encodeName(path).constData(), QFile::encodeName(keep).constData()), 0);
   Store(path, AllOther());
   EXPECT_EQ(FileBytes(keep), old);
-  EXPECT_EQ(SectionText(path, QStringLiteral("State"))["Voltage"], "480");
+  EXPECT_EQ(SectionText(path, QStringLiteral("State"))["Voltage"],
+            std::to_string(Other(RowOf(nullptr))));
   // No temporary file is left behind.
   QStringList names = QDir(m_dir->path()).entryList(QDir::Files | QDir::Hidden);
   names.sort();
@@ -309,6 +301,80 @@ TEST_F(Settings, BinaryGarbageGivesDefaults) {
     ExpectDefaults(Load(path, AllOther()));
     Store(path, AllOther());
     Load(path); // must not crash on what the write left
+  }
+}
+
+// Through the form: what a start shows from the store, an exit stores again.
+class SettingsThroughTheForm : public DialogFixture {
+protected:
+  // Starts on a store holding only `row` and, unless `row` is the target
+  // itself, solving for the load: every other selection is then an input the
+  // start leaves as it is, and at every boundary the load it finds stays in
+  // the range its edit accepts.
+  void StartWith(const PersistedValue& row, const QByteArray& text) {
+    m_dlg.reset();
+    QByteArray ini = "[State]\n" + QByteArray::fromStdString(Name(row)) + "=" + text + "\n";
+    const PersistedValue& target = RowOf(&CalcState::SolveFor);
+    if (&row != &target)
+      ini += QByteArray::fromStdString(Name(target)) + "=" + QByteArray::number(engine::SolveLoad) +
+             "\n";
+    WriteStore(ini);
+    StartDialog();
+  }
+  std::string Stored(const PersistedValue& row) const {
+    return SectionText(StorePath(), QStringLiteral("State"))[Name(row)];
+  }
+};
+
+// The store accepts exactly the choices the form offers, and whole voltages
+// in the range the voltage edit accepts.
+TEST_F(SettingsThroughTheForm, StoredRangeIsWhatTheFormOffers) {
+  StartDialog();
+  for (const PersistedValue& row : PersistedValues) {
+    SCOPED_TRACE(row.name);
+    const auto binding = std::find_if(
+        ui::FormBindings.begin(), ui::FormBindings.end(), [&row](const ui::FormBinding& b) {
+          return row.field != nullptr ? b.intField == row.field
+                                      : b.doubleField == &CalcState::Voltage;
+        });
+    ASSERT_NE(binding, ui::FormBindings.end());
+    qsizetype choices = 0;
+    switch (binding->kind) {
+    case ui::Exchange::Radio:
+      choices = Dlg().Controls().radioGroups.value(binding->controlId)->buttons().size();
+      break;
+    case ui::Exchange::ListIndex:
+      choices = ListOf(binding->controlId)->count();
+      break;
+    case ui::Exchange::Text:
+      EXPECT_EQ(row.min, std::ceil(binding->min));
+      EXPECT_EQ(row.max, std::floor(binding->max));
+      continue;
+    }
+    EXPECT_EQ(row.min, 0);
+    EXPECT_EQ(row.max, choices - 1);
+  }
+}
+
+// Store -> form -> store: the boundaries and a value between come back, and
+// what lies outside or is not a number comes back as the default.
+TEST_F(SettingsThroughTheForm, EachValueSurvivesAStartAndAnExit) {
+  for (const PersistedValue& row : PersistedValues) {
+    const int d = row.DefaultValue();
+    const std::pair<QByteArray, int> rows[] = {
+        {QByteArray::number(row.min), row.min}, {QByteArray::number(Other(row)), Other(row)},
+        {QByteArray::number(row.max), row.max}, {QByteArray::number(row.min - 1LL), d},
+        {QByteArray::number(row.max + 1LL), d}, {QByteArray("x1"), d},
+    };
+    for (const auto& [text, want] : rows) {
+      SCOPED_TRACE(Name(row) + "=" + text.toStdString());
+      StartWith(row, text);
+      EXPECT_EQ(Get(State(), row), want);
+      Click(ui::IdcExit);
+      EXPECT_FALSE(Dlg().isVisible());
+      EXPECT_EQ(Stored(row), std::to_string(want));
+      EXPECT_EQ(m_boxes.Take().size(), 0U);
+    }
   }
 }
 

@@ -1,95 +1,30 @@
-// The window as built: its 45 controls with identifiers, kinds, captions,
-// places, tab order and radio groups, the two lists, the tooltips and the
-// caption font.
+// The window as built: every control against its row of the program's own
+// table, the enablement the start leaves, the two lists, the tooltips of the
+// form bindings and the caption font, with a few anchors the user is told.
+#include "EnablementOracle.h"
 #include "FormTestSupport.h"
+#include "TemplateCheck.h"
 
-#include <QButtonGroup>
+#include "ui/FormBindings.h"
+
 #include <QGroupBox>
 #include <QHelpEvent>
-#include <QLabel>
-#include <QRadioButton>
+#include <QKeySequence>
+#include <QRegularExpression>
 #include <QTest>
 #include <QToolTip>
-#include <map>
 
 namespace testing_ui {
 namespace {
 
 using namespace ui;
 
-enum class Kind { PushLikeRadio, Radio, Edit, List, Push, DefaultPush, GroupBox, Static };
-
-struct Row {
-  int id; // NoControlId for controls without one
-  Kind kind;
-  const char* caption; // nullptr: not fixed
-  DluRect rect;
-};
-
-// Template order, which is also the tab order.
-constexpr Row Rows[] = {
-    {1007, Kind::PushLikeRadio, "Single", {17, 28, 40, 10}},
-    {1008, Kind::PushLikeRadio, "Three", {17, 40, 40, 10}},
-    {1005, Kind::PushLikeRadio, "Copper", {70, 28, 40, 10}},
-    {1006, Kind::PushLikeRadio, "Aluminum", {70, 40, 40, 10}},
-    {1033, Kind::PushLikeRadio, "AC", {17, 66, 40, 10}},
-    {1034, Kind::PushLikeRadio, "DC", {17, 77, 40, 10}},
-    {1012, Kind::PushLikeRadio, "Steel", {70, 66, 40, 10}},
-    {1015, Kind::PushLikeRadio, "Aluminum", {70, 78, 40, 10}},
-    {1035, Kind::PushLikeRadio, "Non-metal", {70, 90, 40, 10}},
-    {1022, Kind::Edit, nullptr, {17, 103, 40, 12}},
-    {1027, Kind::PushLikeRadio, "&Voltage", {130, 22, 36, 37}},
-    {1025, Kind::PushLikeRadio, "Loa&d", {130, 62, 36, 27}},
-    {1024, Kind::PushLikeRadio, "D&istance", {130, 93, 36, 12}},
-    {1026, Kind::PushLikeRadio, "&Wire size", {130, 107, 36, 12}},
-    {1018, Kind::Radio, "Percent drop", {177, 25, 55, 10}},
-    {1019, Kind::Radio, "Voltage drop", {177, 35, 55, 10}},
-    {1020, Kind::Radio, "Final voltage", {177, 45, 55, 10}},
-    {1016, Kind::Edit, nullptr, {232, 25, 35, 12}},
-    {1017, Kind::Edit, nullptr, {232, 35, 35, 12}},
-    {1021, Kind::Edit, nullptr, {232, 45, 35, 12}},
-    {1028, Kind::Radio, "Amps", {177, 65, 34, 10}},
-    {1029, Kind::Radio, "Volt Amps", {177, 75, 47, 10}},
-    {NoControlId, Kind::Static, "Conductors per Phase", {210, 105, 38, 17}},
-    {1010, Kind::Edit, nullptr, {232, 65, 35, 12}},
-    {1030, Kind::Edit, nullptr, {232, 75, 35, 12}},
-    {1009, Kind::Edit, nullptr, {170, 93, 37, 12}},
-    {1031, Kind::PushLikeRadio, "Feet", {211, 93, 33, 12}},
-    {1032, Kind::PushLikeRadio, "Meters", {246, 93, 33, 12}},
-    {1023, Kind::List, nullptr, {170, 107, 37, 77}},
-    {1036, Kind::List, nullptr, {252, 108, 27, 77}},
-    {1014, Kind::DefaultPush, "&Calculate", {8, 139, 48, 13}},
-    {1011, Kind::Push, "C&lear", {84, 139, 48, 13}},
-    {1013, Kind::Push, "A&bout...", {160, 139, 48, 13}},
-    {2, Kind::Push, "E&xit", {236, 139, 48, 13}},
-    {1045, Kind::GroupBox, "Set system type", {7, 7, 113, 118}},
-    {NoControlId, Kind::GroupBox, "Phases", {13, 18, 48, 35}},
-    {NoControlId, Kind::GroupBox, "Conductor", {66, 18, 48, 35}},
-    {NoControlId, Kind::GroupBox, "Current", {13, 56, 48, 35}},
-    {NoControlId, Kind::GroupBox, "Raceway", {66, 56, 48, 64}},
-    {NoControlId, Kind::GroupBox, "Voltage", {13, 94, 48, 26}},
-    {1046, Kind::GroupBox, "Choose button of desired solution", {124, 7, 160, 118}},
-    {NoControlId, Kind::GroupBox, "", {170, 17, 109, 43}},
-    {NoControlId, Kind::GroupBox, "", {170, 57, 109, 33}},
-    {NoControlId, Kind::Static, nullptr, {7, 128, 277, 8}}, // distributor credit line
-    {1047, Kind::Static, "3.1.98.0030", {246, 152, 45, 8}},
-};
-
-Kind KindOf(QWidget* w) {
-  if (qobject_cast<QComboBox*>(w) != nullptr)
-    return Kind::List;
-  if (qobject_cast<QLineEdit*>(w) != nullptr)
-    return Kind::Edit;
-  if (qobject_cast<QRadioButton*>(w) != nullptr)
-    return Kind::Radio;
-  if (auto* button = qobject_cast<QPushButton*>(w)) {
-    if (button->isCheckable())
-      return Kind::PushLikeRadio;
-    return button->isDefault() ? Kind::DefaultPush : Kind::Push;
+QString ToolTipOf(int id) {
+  for (const FormBinding& binding : FormBindings) {
+    if (binding.controlId == id)
+      return dialogkit::ToQString(binding.toolTip);
   }
-  if (qobject_cast<QGroupBox*>(w) != nullptr)
-    return Kind::GroupBox;
-  return Kind::Static;
+  return {};
 }
 
 QString CaptionOf(QWidget* w) {
@@ -97,8 +32,6 @@ QString CaptionOf(QWidget* w) {
     return button->text();
   if (auto* box = qobject_cast<QGroupBox*>(w))
     return box->title();
-  if (auto* label = qobject_cast<QLabel*>(w))
-    return label->text();
   return {};
 }
 
@@ -112,80 +45,37 @@ protected:
 };
 
 TEST_F(Template, WindowCaptionAndFixedSize) {
-  EXPECT_EQ(Dlg().windowTitle(), QStringLiteral("Quillfen"));
-  const DialogUnits units = Dlg().Controls().units;
+  EXPECT_EQ(Dlg().windowTitle(), dialogkit::ToQString(CalculatorTemplate.caption));
+  // 291 x 160 dialog units, whatever the font.
+  const DialogUnits units = DialogUnits::FromFont(Dlg().font());
   EXPECT_EQ(Dlg().size(), QSize(units.X(291), units.Y(160)));
   EXPECT_EQ(Dlg().minimumSize(), Dlg().maximumSize());
   EXPECT_FALSE(Dlg().windowFlags() & Qt::WindowMinimizeButtonHint);
   EXPECT_FALSE(Dlg().windowFlags() & Qt::WindowMaximizeButtonHint);
 }
 
-TEST_F(Template, FortyFiveControlsWithIdsKindsCaptionsAndPlaces) {
-  ASSERT_EQ(Ordered().size(), std::size(Rows));
-  const DialogUnits units = Dlg().Controls().units;
-  for (std::size_t i = 0; i < std::size(Rows); ++i) {
-    const Row& row = Rows[i];
-    SCOPED_TRACE(::testing::Message() << "row " << i + 1 << " id " << row.id);
-    QWidget* w = Ordered()[i];
-    EXPECT_EQ(w->parentWidget(), &Dlg());
-    if (row.id == NoControlId) {
-      EXPECT_FALSE(w->property(ControlIdProperty).isValid());
-    } else {
-      EXPECT_EQ(w->property(ControlIdProperty).toInt(), row.id);
+TEST_F(Template, EveryControlAsItsRowWithTheStartsEnablement) {
+  TemplateExceptions except;
+  except.enabled = [this](int id) {
+    for (const SteeredControl& control : SteeredControls) {
+      if (control.id == id)
+        return ExpectedEnabled(control, {State().SolveFor, State().DropMode, State().LoadUnits});
     }
-    EXPECT_EQ(KindOf(w), row.kind);
-    if (row.caption != nullptr) {
-      EXPECT_EQ(CaptionOf(w), QString::fromUtf8(row.caption));
-    }
-    const QRect expected = units.Rect(row.rect);
-    EXPECT_EQ(w->geometry().topLeft(), expected.topLeft());
-    EXPECT_EQ(w->width(), expected.width());
-    // A list's template height includes its dropped part.
-    if (row.kind != Kind::List) {
-      EXPECT_EQ(w->height(), expected.height());
-    } else {
-      EXPECT_LE(w->height(), expected.height());
-    }
-  }
-  // The credit line is one line of text.
-  const QString credit = CaptionOf(Ordered()[43]);
-  EXPECT_FALSE(credit.isEmpty());
-  EXPECT_FALSE(credit.contains(QLatin1Char('\n')));
-  // Only the identified controls can be found by id.
-  EXPECT_EQ(Item(1047), Ordered()[44]);
-  EXPECT_EQ(Item(IdcExit), Ordered()[33]);
+    return true;
+  };
+  ExpectBuiltFromTable(Dlg(), CalculatorTemplate, except);
 }
 
-TEST_F(Template, EveryControlButFramesAndTextsIsATabStopInTemplateOrder) {
-  const auto tabStop = [](const QWidget* w) {
-    return (w->focusPolicy() & Qt::TabFocus) == Qt::TabFocus;
+// The keys the user is told about: Alt with the underlined letter.
+TEST_F(Template, MnemonicsOfTheTargetsAndCommands) {
+  const std::pair<int, Qt::Key> keys[] = {
+      {IdcSolveVoltage, Qt::Key_V},  {IdcSolveLoad, Qt::Key_D}, {IdcSolveDistance, Qt::Key_I},
+      {IdcSolveWireSize, Qt::Key_W}, {IdcCalculate, Qt::Key_C}, {IdcClear, Qt::Key_L},
+      {IdcAbout, Qt::Key_B},         {IdcExit, Qt::Key_X},
   };
-  for (std::size_t i = 0; i < std::size(Rows); ++i) {
-    SCOPED_TRACE(::testing::Message() << "row " << i + 1);
-    QWidget* w = Ordered()[i];
-    const bool framesOrText = Rows[i].kind == Kind::GroupBox || Rows[i].kind == Kind::Static;
-    const auto* button = qobject_cast<QAbstractButton*>(w);
-    if (framesOrText) {
-      EXPECT_FALSE(tabStop(w));
-    } else if (button != nullptr && button->group() != nullptr) {
-      // Tab enters a radio group on its checked button.
-      EXPECT_TRUE(w->focusPolicy() & Qt::ClickFocus);
-      if (button->isChecked()) {
-        EXPECT_TRUE(tabStop(w));
-      }
-    } else {
-      EXPECT_TRUE(tabStop(w));
-    }
+  for (const auto& [id, key] : keys) {
+    EXPECT_EQ(QKeySequence::mnemonic(ButtonOf(id)->text()), QKeySequence(Qt::ALT | key)) << id;
   }
-  // The focus chain visits the controls in template order.
-  std::vector<QWidget*> chain;
-  QWidget* w = Ordered().front();
-  do {
-    if (std::find(Ordered().begin(), Ordered().end(), w) != Ordered().end())
-      chain.push_back(w);
-    w = w->nextInFocusChain();
-  } while (w != Ordered().front() && chain.size() <= Ordered().size());
-  EXPECT_EQ(chain, Ordered());
 }
 
 TEST_F(Template, TabWalksTheButtonsAndSkipsDisabledEdits) {
@@ -210,37 +100,6 @@ TEST_F(Template, TabWalksTheButtonsAndSkipsDisabledEdits) {
   EXPECT_TRUE(Boxes().empty());
 }
 
-struct Group {
-  int first;
-  std::vector<int> buttons; // in index order
-};
-
-TEST_F(Template, EightRadioGroupsIndexedInTemplateOrder) {
-  const std::vector<Group> groups = {
-      {1007, {1007, 1008}},
-      {1005, {1005, 1006}},
-      {1033, {1033, 1034}},
-      {1012, {1012, 1015, 1035}},
-      {1027, {1027, 1025, 1024, 1026}},
-      {1018, {1018, 1019, 1020}},
-      {1028, {1028, 1029}},
-      {1031, {1031, 1032}},
-  };
-  const auto& built = Dlg().Controls().radioGroups;
-  EXPECT_EQ(built.size(), static_cast<qsizetype>(groups.size()));
-  for (const Group& g : groups) {
-    SCOPED_TRACE(g.first);
-    QButtonGroup* group = built.value(g.first, nullptr);
-    ASSERT_NE(group, nullptr);
-    EXPECT_TRUE(group->exclusive());
-    EXPECT_EQ(group->buttons().size(), static_cast<qsizetype>(g.buttons.size()));
-    for (std::size_t i = 0; i < g.buttons.size(); ++i) {
-      EXPECT_EQ(ButtonOf(g.buttons[i])->group(), group) << g.buttons[i];
-      EXPECT_EQ(group->id(ButtonOf(g.buttons[i])), static_cast<int>(i)) << g.buttons[i];
-    }
-  }
-}
-
 TEST_F(Template, ListsHoldTheSizesAndTheCounts) {
   QComboBox* sizes = ListOf(IdcWireSize);
   ASSERT_EQ(sizes->count(), 34);
@@ -258,23 +117,13 @@ TEST_F(Template, ListsHoldTheSizesAndTheCounts) {
   EXPECT_FALSE(counts->isEditable());
 }
 
-TEST_F(Template, ToolTipsOnExactlyTheSevenEdits) {
-  const std::map<int, QString> tips = {
-      {1022, QStringLiteral("Valid range: 1 - 1,000,000")},
-      {1016, QStringLiteral("Valid range: 0 - 99.9999")},
-      {1017, QStringLiteral("Valid range: 0 - 1,000,000")},
-      {1021, QStringLiteral("Valid range: 0 - 1,000,000")},
-      {1010, QStringLiteral("Valid range: 0 - 100,000")},
-      {1030, QStringLiteral("Valid range: 0 - 100,000,000,000 (wow!)")},
-      {1009, QStringLiteral("Valid range: 0 - 1,000,000")},
-  };
+TEST_F(Template, ToolTipsAreThoseOfTheFormBindingsAndNoOthers) {
   std::vector<QWidget*> everything = Ordered();
   everything.push_back(&Dlg());
   for (QWidget* w : everything) {
     const int id = IdOf(w);
     SCOPED_TRACE(id);
-    const auto tip = tips.find(id);
-    const QString expected = tip == tips.end() ? QString() : tip->second;
+    const QString expected = ToolTipOf(id);
     EXPECT_EQ(w->toolTip(), expected);
     // Hovering shows the tip; elsewhere the request finds no tip, up to the
     // window itself.
@@ -288,6 +137,26 @@ TEST_F(Template, ToolTipsOnExactlyTheSevenEdits) {
     }
   }
   QToolTip::hideText();
+}
+
+// Every edit tells the range its read accepts, in the user's digits.
+TEST_F(Template, EachEditsToolTipNamesTheRangeItsReadAccepts) {
+  static const QRegularExpression range(
+      QStringLiteral(R"(^Valid range: ([\d,.]+) - ([\d,.]+)( .*)?$)"));
+  for (const ControlSpec& control : CalculatorControls) {
+    if (control.kind != ControlKind::Edit)
+      continue;
+    SCOPED_TRACE(control.id);
+    const FormBinding* binding = nullptr;
+    for (const FormBinding& b : FormBindings)
+      binding = b.controlId == control.id ? &b : binding;
+    ASSERT_NE(binding, nullptr);
+    const QRegularExpressionMatch match = range.match(EditOf(control.id)->toolTip());
+    ASSERT_TRUE(match.hasMatch()) << EditOf(control.id)->toolTip().toStdString();
+    EXPECT_EQ(match.captured(1).remove(QLatin1Char(',')).toDouble(), binding->min);
+    EXPECT_EQ(match.captured(2).remove(QLatin1Char(',')).toDouble(), binding->max);
+  }
+  EXPECT_EQ(EditOf(IdcVoltage)->toolTip(), QStringLiteral("Valid range: 1 - 1,000,000"));
 }
 
 TEST_F(Template, CaptionFontBoldItalicOnTheTwoLargeBoxesOnly) {

@@ -5,8 +5,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
 #include <fstream>
 #include <regex>
+#include <set>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -33,42 +37,75 @@ std::string_view Without(std::string_view prefix, std::string_view text) {
   return text.substr(text.starts_with(prefix) ? prefix.size() : 0);
 }
 
-TEST(VersionTable, FixedPart) {
-  const std::array<std::uint16_t, 4> version = {3, 1, 98, 30};
-  EXPECT_EQ(data::Fixed.FileVersion, version);
-  EXPECT_EQ(data::Fixed.ProductVersion, version);
-  EXPECT_EQ(data::Fixed.FlagsMask, 0x3FU);
-  EXPECT_EQ(data::Fixed.Flags, 0x20U); // special build
-  EXPECT_EQ(data::Fixed.FileOs, 4U);
-  EXPECT_EQ(data::Fixed.FileType, 1U);
-  EXPECT_EQ(data::Fixed.FileSubtype, 0U);
+// The fixed numbers are the project's version, for the file and the product.
+TEST(VersionTable, FixedVersionIsTheProjectVersion) {
+  const auto& v = data::Fixed.FileVersion;
+  std::ostringstream numbers;
+  numbers << v[0] << '.' << v[1] << '.' << v[2] << '.' << v[3];
+  EXPECT_EQ(numbers.str(), QUILLFEN_PROJECT_VERSION);
+  EXPECT_EQ(data::Fixed.ProductVersion, data::Fixed.FileVersion);
+}
+
+// The flags say what the string block holds; the file is a 32-bit Windows
+// application (the About box says "Built for Windows 95").
+TEST(VersionTable, FixedFlagsAgreeWithTheStringBlock) {
+  constexpr std::uint32_t AllFlags = 0x3F;         // VS_FFI_FILEFLAGSMASK
+  constexpr std::uint32_t PrivateBuildFlag = 0x08; // VS_FF_PRIVATEBUILD
+  constexpr std::uint32_t SpecialBuildFlag = 0x20; // VS_FF_SPECIALBUILD
+  EXPECT_EQ(data::Fixed.FlagsMask, AllFlags);
+  EXPECT_EQ(data::Fixed.Flags & ~AllFlags, 0U);
+  EXPECT_EQ((data::Fixed.Flags & PrivateBuildFlag) != 0, !TableValue("PrivateBuild").empty());
+  EXPECT_EQ((data::Fixed.Flags & SpecialBuildFlag) != 0, !TableValue("SpecialBuild").empty());
+  EXPECT_EQ(data::Fixed.FileOs, 0x4U);    // VOS__WINDOWS32
+  EXPECT_EQ(data::Fixed.FileType, 0x1U);  // VFT_APP
+  EXPECT_EQ(data::Fixed.FileSubtype, 0U); // none for an application
+}
+
+// The block is named after the one translation, U.S. English, and is the
+// block the About dialog asks for (names are compared ignoring case).
+TEST(VersionTable, BlockNameIsTheTranslation) {
   EXPECT_EQ(data::Language, 0x0409);
-  EXPECT_EQ(data::CodePage, 1252);
-  EXPECT_EQ(data::BlockName, "040904e4");
+  char name[16];
+  std::snprintf(name, sizeof name, "%04x%04x", unsigned{data::Language}, unsigned{data::CodePage});
+  EXPECT_EQ(data::BlockName, name);
+  const std::string block = "\\StringFileInfo\\" + std::string(data::BlockName) + "\\";
+  EXPECT_TRUE(std::ranges::equal(AboutBlock, block, [](unsigned char a, unsigned char b) {
+    return std::tolower(a) == std::tolower(b);
+  })) << AboutBlock;
 }
 
-TEST(VersionTable, KeysInStoredOrder) {
-  const std::vector<std::string> expected = {
-      "Comments",       "CompanyName",      "FileDescription", "FileVersion",    "InternalName",
-      "LegalCopyright", "OriginalFilename", "ProductName",     "ProductVersion", "SpecialBuild"};
-  std::vector<std::string> keys;
-  keys.reserve(data::Strings.size());
-  for (const data::StringValue& value : data::Strings)
-    keys.emplace_back(value.Key);
-  EXPECT_EQ(keys, expected);
+// Each key is a standard name, once; the names Windows requires and those
+// the About dialog expands are all there.
+TEST(VersionTable, KeysAreStandardNamesWithTheRequiredOnes) {
+  const std::set<std::string_view> standard = {
+      "Comments",     "CompanyName",    "FileDescription", "FileVersion",
+      "InternalName", "LegalCopyright", "LegalTrademarks", "OriginalFilename",
+      "PrivateBuild", "ProductName",    "ProductVersion",  "SpecialBuild"};
+  std::set<std::string_view> keys;
+  for (const data::StringValue& value : data::Strings) {
+    EXPECT_TRUE(standard.contains(value.Key)) << value.Key;
+    EXPECT_TRUE(keys.insert(value.Key).second) << value.Key << " twice";
+  }
+  for (const char* key :
+       {"CompanyName", "FileDescription", "FileVersion", "InternalName", "OriginalFilename",
+        "ProductName", "ProductVersion", "LegalCopyright", "SpecialBuild"})
+    EXPECT_TRUE(keys.contains(key)) << key;
 }
 
-TEST(VersionTable, FixedValues) {
-  EXPECT_EQ(TableValue("FileDescription"), "Quillfen");
-  EXPECT_EQ(TableValue("ProductName"), "Quillfen");
-  EXPECT_EQ(TableValue("InternalName"), "Tamsik");
-  EXPECT_EQ(TableValue("OriginalFilename"), "Tamsik.exe");
-  EXPECT_EQ(TableValue("FileVersion"), "3.1.98.0030");
-  EXPECT_EQ(TableValue("ProductVersion"), "3.1.98.0030");
+TEST(VersionTable, NamesAndVersionsAgree) {
+  EXPECT_EQ(TableValue("FileDescription"), data::ProductName);
+  EXPECT_EQ(TableValue("ProductName"), data::ProductName);
+  EXPECT_FALSE(TableValue("InternalName").empty());
+  EXPECT_EQ(TableValue("OriginalFilename"), std::string(TableValue("InternalName")) + ".exe");
+  EXPECT_EQ(TableValue("FileVersion"), data::VersionText);
+  EXPECT_EQ(TableValue("ProductVersion"), data::VersionText);
 }
 
 // The string form is the fixed version with the last number in four digits.
 TEST(VersionTable, VersionTextAgreesWithFixedPart) {
+  EXPECT_TRUE(std::regex_match(std::string(data::VersionText),
+                               std::regex(R"([0-9]+\.[0-9]+\.[0-9]+\.[0-9]{4})")))
+      << data::VersionText;
   const auto& v = data::Fixed.FileVersion;
   char text[32];
   std::snprintf(text, sizeof text, "%u.%u.%u.%04u", unsigned{v[0]}, unsigned{v[1]}, unsigned{v[2]},
@@ -91,6 +128,21 @@ TEST(VersionTable, ValuesArePrintableLinesUnder255) {
   }
 }
 
+// The same for the texts the windows show outside the string block; only the
+// author box has lines, separated by LF.
+TEST(VersionTable, WindowTextsArePrintableUnder255) {
+  for (const std::string_view text :
+       {data::AuthorName, data::AuthorCredit, data::DistributorWebUrl, data::DistributorMailUrl,
+        data::AuthorMailUrl, data::ProductName, data::MakerName, data::DistributorName,
+        data::VersionText, data::DistributorLine}) {
+    SCOPED_TRACE(std::string(text));
+    EXPECT_FALSE(text.empty());
+    EXPECT_LT(text.size(), 255U);
+    for (const char c : text)
+      EXPECT_TRUE((c >= ' ' && c <= '~') || (c == '\n' && text == data::AuthorCredit)) << int{c};
+  }
+}
+
 TEST(VersionTable, CreditsNameTheAuthorAndTheMaker) {
   ASSERT_FALSE(data::AuthorName.empty());
   for (const char* key : {"Comments", "CompanyName"}) {
@@ -98,24 +150,23 @@ TEST(VersionTable, CreditsNameTheAuthorAndTheMaker) {
     const std::string_view text = TableValue(key);
     EXPECT_EQ(Split(text, "\r\n").size(), 1U);
     EXPECT_TRUE(Contains(text, data::AuthorName));
-    EXPECT_TRUE(Contains(text, "Orrelby"));
+    EXPECT_TRUE(Contains(text, data::MakerName));
   }
 }
 
 TEST(VersionTable, CopyrightIsTwoLines) {
   const std::vector<std::string> lines = Split(TableValue("LegalCopyright"), "\r\n");
   ASSERT_EQ(lines.size(), 2U);
-  EXPECT_TRUE(std::regex_search(lines[0], std::regex("^Copyright .*19[0-9][0-9].* Orrelby$")))
+  EXPECT_TRUE(std::regex_search(lines[0], std::regex("^Copyright .*(19|20)[0-9][0-9]")))
       << lines[0];
+  EXPECT_TRUE(lines[0].ends_with(" " + std::string(data::MakerName))) << lines[0];
   EXPECT_TRUE(Contains(lines[1], "rights reserved")) << lines[1];
 }
 
-TEST(VersionTable, DistributionNoticeIsFiveLinesOfAbout200) {
-  const std::string_view notice = TableValue("SpecialBuild");
-  EXPECT_GE(notice.size(), 180U);
-  const std::vector<std::string> lines = Split(notice, "\r\n");
+TEST(VersionTable, DistributionNoticeIsFiveLines) {
+  const std::vector<std::string> lines = Split(TableValue("SpecialBuild"), "\r\n");
   ASSERT_EQ(lines.size(), 5U);
-  EXPECT_TRUE(Contains(lines[0], "Nessum"));
+  EXPECT_TRUE(Contains(lines[0], data::DistributorName));
   EXPECT_TRUE(Contains(lines[0], "free"));
   // A number from the range kept for fiction.
   EXPECT_TRUE(std::regex_search(lines[1], std::regex("1-800-555-01[0-9][0-9]"))) << lines[1];
@@ -127,7 +178,7 @@ TEST(VersionTable, AuthorCreditIsFiveLines) {
   const std::vector<std::string> lines = Split(data::AuthorCredit, "\n");
   ASSERT_EQ(lines.size(), 5U);
   EXPECT_TRUE(Contains(lines[0], data::AuthorName));
-  EXPECT_EQ(lines[1], "Orrelby");
+  EXPECT_EQ(lines[1], data::MakerName);
   EXPECT_EQ(lines[2], "");
   EXPECT_TRUE(Contains(lines[3], "mail"));
   EXPECT_EQ(lines[4], Without("mailto:", data::AuthorMailUrl));
@@ -219,6 +270,11 @@ TEST(WindowsResource, FixedPartMatchesTable) {
                                 std::regex(R"(VALUE "Translation", (0x[0-9A-Fa-f]+), ([0-9]+))")));
   EXPECT_EQ(std::stoul(match[1].str(), nullptr, 16), data::Language);
   EXPECT_EQ(std::stoul(match[2].str()), data::CodePage);
+  // The resource's own language: primary and sub-language of the translation.
+  ASSERT_TRUE(std::regex_search(script, match,
+                                std::regex(R"(\nLANGUAGE (0x[0-9A-Fa-f]+), (0x[0-9A-Fa-f]+))")));
+  EXPECT_EQ(std::stoul(match[2].str(), nullptr, 16) << 10 | std::stoul(match[1].str(), nullptr, 16),
+            data::Language);
 }
 
 } // namespace

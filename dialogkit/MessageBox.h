@@ -1,0 +1,29 @@
+// Every message box of the program goes through here, so that tests can
+// answer boxes without a real one opening (the way KeePassXC's
+// MessageBox::setNextAnswer works).
+#pragma once
+
+#include <QMessageBox>
+#include <QString>
+#include <functional>
+
+namespace dialogkit {
+
+struct MessageBoxShown {
+  QString text;
+  QString caption;
+  QMessageBox::Icon icon;
+  bool operator==(const MessageBoxShown&) const = default;
+};
+
+// Shows a modal box owned by `owner` and returns the button that closed it.
+QMessageBox::StandardButton ShowMessageBox(QWidget* owner, QMessageBox::Icon icon,
+                                           const QString& caption, const QString& text,
+                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+
+// While set, no box opens: the answerer is told what would have been shown
+// and its answer is returned at once. nullptr brings the real boxes back.
+using MessageBoxAnswerer = std::function<QMessageBox::StandardButton(const MessageBoxShown&)>;
+void SetMessageBoxAnswerer(MessageBoxAnswerer answerer);
+
+} // namespace dialogkit
