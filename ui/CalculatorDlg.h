@@ -41,16 +41,13 @@ public:
   explicit CCalculatorDlg(QWidget* parent = nullptr);
   ~CCalculatorDlg() override;
 
+  // The record, for looking at; only the form and the engine change it.
   const engine::CalcState& State() const { return m_state; }
-  engine::CalcState& State() { return m_state; }
 
   // What the About command runs; the default opens the About dialog.
   void SetAboutCommand(std::function<void(QWidget*)> command) {
     m_aboutCommand = std::move(command);
   }
-
-  // UpdateData(TRUE) and UpdateData(FALSE).
-  bool UpdateData(bool saveAndValidate);
 
   // engine::FormLink
   bool ReadForm() override { return UpdateData(true); }
@@ -72,6 +69,12 @@ protected:
 #endif
 
 private:
+  // Tests set record fields directly to reach states the form cannot.
+  friend class CalculatorTestAccess;
+
+  // UpdateData(TRUE) and UpdateData(FALSE).
+  bool UpdateData(bool saveAndValidate);
+
   // Lifecycle.
   bool OnInitDialog();
   void OnCancel();

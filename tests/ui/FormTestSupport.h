@@ -15,6 +15,15 @@
 #include <string>
 #include <vector>
 
+namespace ui {
+// The calculator's record, writable, for tests that need a state the form
+// cannot reach.
+class CalculatorTestAccess {
+public:
+  static engine::CalcState& Record(CCalculatorDlg& dlg) { return dlg.m_state; }
+};
+} // namespace ui
+
 namespace testing_ui {
 
 // The framework's validation messages carry the application name; the
@@ -133,7 +142,7 @@ protected:
     DialogFixture::TearDown();
   }
   std::vector<SeenBox> Boxes() { return m_boxes.Take(); }
-  engine::CalcState& Record() { return m_dlg->State(); }
+  engine::CalcState& Record() { return ui::CalculatorTestAccess::Record(*m_dlg); }
   // The edit has the focus and all its text is selected.
   ::testing::AssertionResult FocusedAndSelected(int id) const {
     QLineEdit* edit = EditOf(id);
