@@ -160,4 +160,17 @@ private:
   int reads_ = 0;
 };
 
+// DC copper (K 12.9 at every size), 100 A, 25.8 V allowed drop at 480 V: the
+// required area is exactly 100 x feet, so a test can place it on a boundary.
+inline CalcState HundredPerFoot(double feet, int conductorsIndex = 0) {
+  return {.DropMode = ModeVoltageDrop,
+          .SolveFor = SolveWireSize,
+          .Distance = feet,
+          .DropVolts = 25.8,
+          .Amps = 100.0,
+          .Voltage = 480.0,
+          .Current = 1,
+          .ConductorsIndex = conductorsIndex};
+}
+
 } // namespace engine::test

@@ -17,6 +17,7 @@ namespace engine {
 namespace {
 
 using test::Exchange;
+using test::HundredPerFoot;
 using test::RecordingForm;
 
 const double Root3 = std::sqrt(3.0);
@@ -184,19 +185,6 @@ INSTANTIATE_TEST_SUITE_P(Solver, ReferenceCaseTest, ::testing::ValuesIn(Referenc
                          [](const auto& info) { return std::string(info.param.name); });
 
 // ---- Wire-size outcomes ----------------------------------------------------
-
-// DC copper (K 12.9 at every size), 100 A, 25.8 V allowed drop at 480 V: the
-// required area is exactly 100 x feet, so a test can place it on a boundary.
-CalcState HundredPerFoot(double feet, int conductorsIndex = 0) {
-  return {.DropMode = ModeVoltageDrop,
-          .SolveFor = SolveWireSize,
-          .Distance = feet,
-          .DropVolts = 25.8,
-          .Amps = 100.0,
-          .Voltage = 480.0,
-          .Current = 1,
-          .ConductorsIndex = conductorsIndex};
-}
 
 // AC copper in steel, 16 A over 100 ft at 120 V, in the given result mode.
 CalcState AcCircuit(int mode, double percent, double dropVolts, double finalVoltage) {

@@ -17,6 +17,7 @@ namespace engine {
 namespace {
 
 using test::Exchange;
+using test::HundredPerFoot;
 using test::RecordingForm;
 
 const double Root3 = std::sqrt(3.0);
@@ -151,17 +152,6 @@ void ExpectAgreesWithSolver(const CalcState& in, int otherIndex, int otherSize, 
   EXPECT_BITS(row.dropVolts, v.DropVolts);
   EXPECT_BITS(row.percentDrop, v.PercentDrop);
   EXPECT_BITS(row.finalVoltage, v.FinalVoltage);
-}
-
-// DC copper, 100 A, 25.8 V allowed at 480 V: the required area is 100 x feet.
-CalcState HundredPerFoot(double feet, int conductorsIndex) {
-  return {.DropMode = ModeVoltageDrop,
-          .Distance = feet,
-          .DropVolts = 25.8,
-          .Amps = 100.0,
-          .Voltage = 480.0,
-          .Current = 1,
-          .ConductorsIndex = conductorsIndex};
 }
 
 TEST(WireSizeComparison, EdgeCircuitsAgreeWithSolver) {
