@@ -2,6 +2,7 @@
 // the validation message and focus move of a failed read.
 #include "CalculatorDlg.h"
 #include "FormBindings.h"
+#include "ShownNumber.h"
 #include "dialogkit/Text.h"
 #include "engine/NumberText.h"
 
@@ -34,8 +35,6 @@ void WriteRadio(QButtonGroup& group, int index) {
     b->setChecked(false);
   group.setExclusive(true);
 }
-
-QString Printed(double value) { return QString::fromStdString(engine::PrintNumber(value)); }
 
 class ExchangeGuard {
 public:
@@ -91,7 +90,7 @@ bool CCalculatorDlg::DoDataExchange(bool saveAndValidate) {
       QLineEdit* edit = Edit(step.controlId);
       double& field = m_state.*step.doubleField;
       if (!saveAndValidate) {
-        const QString text = Printed(field);
+        const QString text = ShownNumber(field);
         // Leaves caret and selection alone when nothing changes.
         if (edit->text() != text)
           edit->setText(text);
@@ -106,7 +105,7 @@ bool CCalculatorDlg::DoDataExchange(bool saveAndValidate) {
       field = *value;
       if (!(field >= step.min && field <= step.max)) {
         ReportInvalid(edit, tr("Please enter a number between %1 and %2.")
-                                .arg(Printed(step.min), Printed(step.max)));
+                                .arg(ShownNumber(step.min), ShownNumber(step.max)));
         return false;
       }
       break;

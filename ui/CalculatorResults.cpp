@@ -8,10 +8,10 @@
 #include "CalculatorDlg.h"
 #include "CalculatorTemplate.h"
 #include "ResultsReport.h"
+#include "ShownNumber.h"
 
 #include "dialogkit/Text.h"
 #include "engine/CalcState.h"
-#include "engine/NumberText.h"
 #include "version/VersionData.h"
 
 #include <QAbstractButton>
@@ -105,8 +105,6 @@ std::vector<ResultRow> RowsShownOn(const CCalculatorDlg& dlg) {
   return rows;
 }
 
-QString Printed(double value) { return QString::fromStdString(engine::PrintNumber(value)); }
-
 QString AskWithFileDialog(QWidget* owner, const QString& suggested) {
   QFileDialog dialog(owner, QCoreApplication::translate("ui::CCalculatorDlg", "Save Report"));
   dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -148,8 +146,8 @@ void CCalculatorDlg::OnSaveReport() {
          "(the area the last solve worked with: the conductors' total, or after a wire-size "
          "solve the area the allowed drop needs); L is the one-way length in feet, I the current "
          "in amps.")
-          .arg(Printed(m_state.KFactor), Printed(m_state.PhaseMultiplier),
-               Printed(m_state.EffectiveArea)),
+          .arg(ShownNumber(m_state.KFactor), ShownNumber(m_state.PhaseMultiplier),
+               ShownNumber(m_state.EffectiveArea)),
   };
   // Written beside the target and renamed over it only when complete, so a
   // failure leaves an earlier report as it was and no partial file behind.

@@ -1,11 +1,11 @@
 #include "CompareWireSizesDlg.h"
+#include "ShownNumber.h"
 
 #include "DropChart.h"
 #include "StringTable.h"
 
 #include "dialogkit/TemplateBuilder.h"
 #include "dialogkit/Text.h"
-#include "engine/NumberText.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -28,8 +28,6 @@ using engine::WireSizeRow;
 
 namespace {
 
-QString Number(double value) { return QString::fromStdString(engine::PrintNumber(value)); }
-
 using Column = CCompareWireSizesDlg::Column;
 
 constexpr std::array<std::string_view, CCompareWireSizesDlg::ColumnCount> Headers = {
@@ -48,15 +46,15 @@ QString CellText(const WireSizeRow& row, int column, bool copied) {
   case Column::ColSize:
     return dialogkit::ToQString(engine::WireSizeNames[static_cast<std::size_t>(row.wireSize)]);
   case Column::ColK:
-    return Number(row.kFactor);
+    return ShownNumber(row.kFactor);
   case Column::ColArea:
-    return Number(row.totalArea);
+    return ShownNumber(row.totalArea);
   case Column::ColDrop:
-    return Number(row.dropVolts);
+    return ShownNumber(row.dropVolts);
   case Column::ColPercent:
-    return Number(row.percentDrop);
+    return ShownNumber(row.percentDrop);
   case Column::ColFinal:
-    return Number(row.finalVoltage);
+    return ShownNumber(row.finalVoltage);
   default:
     if (copied)
       return row.meetsAllowedDrop ? QStringLiteral("yes") : QStringLiteral("no");
@@ -180,7 +178,7 @@ void CCompareWireSizesDlg::Fill(int conductorsIndex) {
                            m_table->frameWidth() * 2);
 
   QString summary = QStringLiteral("Allowed drop %1% (%2 V). ")
-                        .arg(Number(m_record.PercentDrop), Number(m_record.DropVolts));
+                        .arg(ShownNumber(m_record.PercentDrop), ShownNumber(m_record.DropVolts));
   const auto first = std::find_if(m_rows.begin(), m_rows.end(),
                                   [](const WireSizeRow& row) { return row.meetsAllowedDrop; });
   if (first == m_rows.end())

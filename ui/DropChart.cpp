@@ -1,7 +1,7 @@
 #include "DropChart.h"
+#include "ShownNumber.h"
 
 #include "dialogkit/Text.h"
-#include "engine/NumberText.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -16,9 +16,7 @@ namespace {
 
 constexpr double NotDrawn = std::numeric_limits<double>::quiet_NaN();
 
-QString PercentText(double value) {
-  return QString::fromStdString(engine::PrintNumber(value)) + QLatin1Char('%');
-}
+QString PercentText(double value) { return ShownNumber(value) + QLatin1Char('%'); }
 
 // 1, 2 or 5 times a power of ten, at least `raw`.
 double NiceStep(double raw) {

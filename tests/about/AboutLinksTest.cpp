@@ -37,11 +37,7 @@ protected:
     if (owner == Owner::About)
       return ShowAbout();
     auto author = std::make_unique<about::CAuthorInfoDlg>(Q(data::AuthorCredit), MakerTitle());
-    author->Create();
-    author->show();
-    author->activateWindow();
-    EXPECT_TRUE(QTest::qWaitForWindowActive(author.get()));
-    Settle();
+    ShowActive(*author);
     return author;
   }
   static QWidget* Button(QDialog& dialog, int id) {

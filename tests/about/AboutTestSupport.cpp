@@ -62,12 +62,16 @@ std::unique_ptr<about::CAboutDlg> AboutFixture::ShowAbout(const version::Version
   auto about = std::make_unique<about::CAboutDlg>();
   if (source != nullptr)
     about->UseVersionSource(*source);
-  about->Create();
-  about->show();
-  about->activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(about.get()));
-  Settle();
+  ShowActive(*about);
   return about;
+}
+
+void AboutFixture::ShowActive(dialogkit::TemplateDialog& dialog) {
+  dialog.Create();
+  dialog.show();
+  dialog.activateWindow();
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
+  Settle();
 }
 
 void AboutFixture::Settle() {

@@ -84,6 +84,8 @@ protected:
 
   // A created, shown and active About dialog (not modal: the test drives it).
   std::unique_ptr<about::CAboutDlg> ShowAbout(const version::VersionSource* source = nullptr);
+  // Creates, shows and activates a dialog (not modal: the test drives it).
+  static void ShowActive(dialogkit::TemplateDialog& dialog);
   static void Settle();
   static void Press(QWidget* button);
 
