@@ -1,6 +1,7 @@
 #include "AboutDlg.h"
 #include "dialogkit/Text.h"
 
+#include "AboutStrings.h"
 #include "AboutTemplates.h"
 #include "AuthorInfoDlg.h"
 #include "dialogkit/LinkLauncher.h"
@@ -26,6 +27,11 @@ constexpr std::string_view BlockPath = "\\StringFileInfo\\040904E4\\";
 // Texts are read from a control into 128 bytes and expanded into 256.
 constexpr std::size_t TemplateChars = 127;
 constexpr std::int32_t ExpansionRoom = 256;
+// The title is 8 points high on a 72-point inch, in whole pixels, four times
+// over, the way the program has always sized it.
+constexpr int TitlePoints = 8;
+constexpr int PointsPerInch = 72;
+constexpr int TitleScale = 4;
 
 std::string Expanded(const CVersionInfo& versionInfo, const QString& text) {
   std::string templ = text.toStdString();
@@ -50,7 +56,10 @@ CAboutDlg::CAboutDlg(QWidget* parent)
 
 CAboutDlg::~CAboutDlg() = default;
 
-int CAboutDlg::TitleFontHeight(int dotsPerInch) { return 4 * (8 * dotsPerInch / -72); }
+int CAboutDlg::TitleFontHeight(int dotsPerInch) {
+  // Negative: a character height rather than a cell height.
+  return TitleScale * (TitlePoints * dotsPerInch / -PointsPerInch);
+}
 
 void CAboutDlg::OnCreate() {
   ConnectClick(IdOk, &QDialog::accept);
@@ -61,8 +70,8 @@ void CAboutDlg::OnCreate() {
   GetDlgItem(about::IdOk)->setFocus(Qt::OtherFocusReason);
 }
 
-bool CAboutDlg::OnInitDialog() {
-  m_strMsgCaption = dialogkit::ToQString(version::data::ProductName);
+void CAboutDlg::OnInitDialog() {
+  m_strMsgCaption = dialogkit::ToQString(IdsMessageCaption);
   // Read afresh at every opening; the object lives only for this sequence.
   const CVersionInfo versionInfo(ModulePath(), std::string(BlockPath), *m_versionSource);
   for (const int id : {about::IdcAboutTitle, about::IdcAboutVersion, about::IdcAboutCopyright,
@@ -70,7 +79,6 @@ bool CAboutDlg::OnInitDialog() {
     ExpandControlText(versionInfo, *GetDlgItem(id));
   setWindowTitle(ForDisplay(Expanded(versionInfo, windowTitle())));
   ApplyTitleFont();
-  return true;
 }
 
 void CAboutDlg::ExpandControlText(const CVersionInfo& versionInfo, QWidget& control) {
@@ -94,18 +102,19 @@ void CAboutDlg::ApplyTitleFont() {
 
 void CAboutDlg::OnWebSite() {
   OpenLink(this, QUrl(dialogkit::ToQString(version::data::DistributorWebUrl)),
-           QStringLiteral("Unable to start web browser"), m_strMsgCaption);
+           dialogkit::ToQString(IdsNoWebBrowser), m_strMsgCaption);
 }
 
 void CAboutDlg::OnEmailDistributor() {
   OpenLink(this, QUrl(dialogkit::ToQString(version::data::DistributorMailUrl)),
-           QStringLiteral("Unable to start Email client"), m_strMsgCaption);
+           dialogkit::ToQString(IdsNoEmailClient), m_strMsgCaption);
 }
 
 void CAboutDlg::OnAuthorInfo() {
-  CAuthorInfoDlg author(dialogkit::ToQString(version::data::AuthorCredit),
-                        QStringLiteral("About ") + dialogkit::ToQString(version::data::MakerName),
-                        this);
+  CAuthorInfoDlg author(
+      dialogkit::ToQString(version::data::AuthorCredit),
+      dialogkit::ToQString(IdsAuthorTitle).arg(dialogkit::ToQString(version::data::MakerName)),
+      this);
   author.DoModal();
 }
 

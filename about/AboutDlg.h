@@ -38,7 +38,7 @@ public:
 
 private:
   void OnCreate() override;
-  bool OnInitDialog();
+  void OnInitDialog();
   void ExpandControlText(const CVersionInfo& versionInfo, QWidget& control);
   void ApplyTitleFont();
   void OnWebSite();

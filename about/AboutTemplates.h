@@ -9,7 +9,12 @@
 namespace about {
 
 // Written in the dialog toolkit's vocabulary.
-using namespace dialogkit;
+using dialogkit::ControlKind;
+using dialogkit::ControlSpec;
+using dialogkit::ControlStyle;
+using dialogkit::DialogTemplate;
+using dialogkit::NoControlId;
+using enum dialogkit::ControlStyle;
 
 enum AboutControl : int {
   IdOk = 1,

@@ -1,6 +1,7 @@
 #include "AuthorInfoDlg.h"
 #include "dialogkit/Text.h"
 
+#include "AboutStrings.h"
 #include "AboutTemplates.h"
 #include "dialogkit/LinkLauncher.h"
 #include "version/VersionData.h"
@@ -27,16 +28,15 @@ void CAuthorInfoDlg::OnCreate() {
   GetDlgItem(about::IdOk)->setFocus(Qt::OtherFocusReason);
 }
 
-bool CAuthorInfoDlg::OnInitDialog() {
+void CAuthorInfoDlg::OnInitDialog() {
   setWindowTitle(m_strTitle);
   dialogkit::SetStaticText(*static_cast<QLabel*>(GetDlgItem(about::IdcAuthorText)), m_strText);
-  m_strMsgCaption = dialogkit::ToQString(version::data::ProductName);
-  return true;
+  m_strMsgCaption = dialogkit::ToQString(IdsMessageCaption);
 }
 
 void CAuthorInfoDlg::OnEmailAuthor() {
   const std::string_view url = version::data::AuthorMailUrl;
-  OpenLink(this, QUrl(dialogkit::ToQString(url)), QStringLiteral("Unable to start Email client"),
+  OpenLink(this, QUrl(dialogkit::ToQString(url)), dialogkit::ToQString(IdsNoEmailClient),
            m_strMsgCaption);
 }
 

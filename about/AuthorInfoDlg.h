@@ -17,7 +17,7 @@ public:
 
 private:
   void OnCreate() override;
-  bool OnInitDialog();
+  void OnInitDialog();
   void OnEmailAuthor();
 
   QString m_strMsgCaption;

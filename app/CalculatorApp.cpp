@@ -1,8 +1,8 @@
 #include "CalculatorApp.h"
 #include "dialogkit/Text.h"
 
-#include "ui/CalculatorDlg.h"
-#include "ui/PersistedSettings.h"
+#include "calculator/CalculatorDlg.h"
+#include "settings/PersistedSettings.h"
 #include "version/VersionData.h"
 
 #include <QApplication>
@@ -12,10 +12,10 @@ CCalculatorApp::CCalculatorApp(QApplication& app) : m_app(app) {}
 bool CCalculatorApp::InitInstance() {
   // The store is <maker>/<executable base name>.
   QApplication::setOrganizationName(dialogkit::ToQString(version::data::MakerName));
-  const QString name = ui::StoreApplicationName(QCoreApplication::applicationFilePath());
+  const QString name = settings::StoreApplicationName(QCoreApplication::applicationFilePath());
   if (!name.isEmpty())
     QApplication::setApplicationName(name);
-  ui::CCalculatorDlg dialog;
+  calculator::CCalculatorDlg dialog;
   dialog.DoModal();
   return false;
 }

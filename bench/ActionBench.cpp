@@ -5,9 +5,9 @@
 // clock; the set-up that brings the form back to the same state is not timed.
 // Besides the mean, each benchmark reports the median and 90th percentile of
 // the single actions in microseconds.
-#include "ui/CalculatorDlg.h"
-#include "ui/CalculatorTemplate.h"
-#include "ui/DropChart.h"
+#include "calculator/CalculatorDlg.h"
+#include "calculator/CalculatorTemplate.h"
+#include "compare/DropChart.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -52,7 +52,7 @@ void Settle() {
 // A shown, active dialog with the initial record, for one benchmark run.
 class Form {
 public:
-  Form() : m_dlg(std::make_unique<ui::CCalculatorDlg>()) {
+  Form() : m_dlg(std::make_unique<calculator::CCalculatorDlg>()) {
     m_dlg->Create();
     m_dlg->show();
     m_dlg->activateWindow();
@@ -70,7 +70,7 @@ public:
   Form(const Form&) = delete;
   Form& operator=(const Form&) = delete;
 
-  ui::CCalculatorDlg& Dlg() { return *m_dlg; }
+  calculator::CCalculatorDlg& Dlg() { return *m_dlg; }
   QWidget* Item(int id) const { return m_dlg->GetDlgItem(id); }
   QLineEdit* EditOf(int id) const { return qobject_cast<QLineEdit*>(Item(id)); }
 
@@ -89,7 +89,7 @@ public:
   }
 
 private:
-  std::unique_ptr<ui::CCalculatorDlg> m_dlg;
+  std::unique_ptr<calculator::CCalculatorDlg> m_dlg;
 };
 
 // Runs `prepare` untimed, `action` timed and `check` untimed once per
@@ -132,15 +132,15 @@ void BM_Clear(benchmark::State& state) {
   Measure(
       state,
       [&](std::int64_t) {
-        form.EditOf(ui::IdcVoltage)->setText(QStringLiteral("240"));
-        form.EditOf(ui::IdcAmps)->setText(QStringLiteral("20"));
+        form.EditOf(calculator::IdcVoltage)->setText(QStringLiteral("240"));
+        form.EditOf(calculator::IdcAmps)->setText(QStringLiteral("20"));
         Settle();
       },
-      [&](std::int64_t) { form.Click(ui::IdcClear); },
+      [&](std::int64_t) { form.Click(calculator::IdcClear); },
       [&](std::int64_t) -> const char* {
         const engine::CalcState& s = form.Dlg().State();
         return s.Voltage == 120.0 && s.Amps == 16.0 &&
-                       form.EditOf(ui::IdcVoltage)->text() == QStringLiteral("120")
+                       form.EditOf(calculator::IdcVoltage)->text() == QStringLiteral("120")
                    ? nullptr
                    : "Clear did not reset the form";
       });
@@ -151,12 +151,14 @@ void BM_Clear(benchmark::State& state) {
 // conductor change (two solves).
 void BM_WireSizeChange(benchmark::State& state) {
   Form form;
-  form.Click(ui::IdcSolveVoltage);
-  form.FocusOn(ui::IdcWireSize);
+  form.Click(calculator::IdcSolveVoltage);
+  form.FocusOn(calculator::IdcWireSize);
   const int first = form.Dlg().State().WireSize;
   Measure(
       state, [](std::int64_t) {},
-      [&](std::int64_t n) { form.Key(ui::IdcWireSize, n % 2 == 0 ? Qt::Key_Down : Qt::Key_Up); },
+      [&](std::int64_t n) {
+        form.Key(calculator::IdcWireSize, n % 2 == 0 ? Qt::Key_Down : Qt::Key_Up);
+      },
       [&](std::int64_t n) -> const char* {
         return form.Dlg().State().WireSize == first + (n % 2 == 0 ? 1 : 0)
                    ? nullptr
@@ -169,17 +171,17 @@ void BM_WireSizeChange(benchmark::State& state) {
 // Feet button, which runs the edit's leave handler.
 void BM_LeaveDistance(benchmark::State& state) {
   Form form;
-  QLineEdit* distance = form.EditOf(ui::IdcDistance);
+  QLineEdit* distance = form.EditOf(calculator::IdcDistance);
   int previousSize = -1;
   Measure(
       state,
       [&](std::int64_t n) {
-        form.FocusOn(ui::IdcDistance);
+        form.FocusOn(calculator::IdcDistance);
         distance->setText(n % 2 == 0 ? QStringLiteral("200") : QStringLiteral("100"));
         Settle();
         previousSize = form.Dlg().State().WireSize;
       },
-      [&](std::int64_t) { form.FocusOn(ui::IdcFeet); },
+      [&](std::int64_t) { form.FocusOn(calculator::IdcFeet); },
       [&](std::int64_t n) -> const char* {
         const engine::CalcState& s = form.Dlg().State();
         return s.Distance == (n % 2 == 0 ? 200.0 : 100.0) && s.WireSize != previousSize
@@ -195,7 +197,8 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && dynamic_cast<ui::CDropChart*>(watched) != nullptr) {
+    if (event->type() == QEvent::Paint &&
+        dynamic_cast<calculator::CDropChart*>(watched) != nullptr) {
       QWidget* dialog = static_cast<QWidget*>(watched)->window();
       if (!dialog->property("closing").toBool()) {
         dialog->setProperty("closing", true);
@@ -263,25 +266,26 @@ BENCHMARK(BM_Clear)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WireSizeChange)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeaveDistance)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CompareWireSizes)->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SolveTarget, Voltage, ui::IdcSolveVoltage, ui::IdcSolveWireSize,
-                  engine::SolveVoltage)
+BENCHMARK_CAPTURE(BM_SolveTarget, Voltage, calculator::IdcSolveVoltage,
+                  calculator::IdcSolveWireSize, engine::SolveVoltage)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SolveTarget, Load, ui::IdcSolveLoad, ui::IdcSolveWireSize, engine::SolveLoad)
+BENCHMARK_CAPTURE(BM_SolveTarget, Load, calculator::IdcSolveLoad, calculator::IdcSolveWireSize,
+                  engine::SolveLoad)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SolveTarget, Distance, ui::IdcSolveDistance, ui::IdcSolveWireSize,
-                  engine::SolveDistance)
+BENCHMARK_CAPTURE(BM_SolveTarget, Distance, calculator::IdcSolveDistance,
+                  calculator::IdcSolveWireSize, engine::SolveDistance)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_SolveTarget, WireSize, ui::IdcSolveWireSize, ui::IdcSolveVoltage,
-                  engine::SolveWireSize)
+BENCHMARK_CAPTURE(BM_SolveTarget, WireSize, calculator::IdcSolveWireSize,
+                  calculator::IdcSolveVoltage, engine::SolveWireSize)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Units, Meters, ui::IdcMeters, ui::IdcFeet, engine::UnitsMeters)
+BENCHMARK_CAPTURE(BM_Units, Meters, calculator::IdcMeters, calculator::IdcFeet, engine::UnitsMeters)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(BM_Units, Feet, ui::IdcFeet, ui::IdcMeters, engine::UnitsFeet)
+BENCHMARK_CAPTURE(BM_Units, Feet, calculator::IdcFeet, calculator::IdcMeters, engine::UnitsFeet)
     ->UseManualTime()
     ->Unit(benchmark::kMicrosecond);
 

@@ -53,10 +53,6 @@ endif()
 # Checks, when testing is on and the validators are installed (Debian packages
 # desktop-file-utils and appstream).
 if(QUILLFEN_BUILD_TESTS)
-  if(TARGET quillfen_res_check)
-    add_test(NAME res.icons COMMAND quillfen_res_check)
-  endif()
-
   find_program(QUILLFEN_DESKTOP_FILE_VALIDATE desktop-file-validate)
   find_program(QUILLFEN_APPSTREAMCLI appstreamcli)
   if(QUILLFEN_DESKTOP_FILE_VALIDATE AND QUILLFEN_APPSTREAMCLI)

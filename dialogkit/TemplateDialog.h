@@ -38,7 +38,9 @@ protected:
   virtual void OnCreate() = 0;
 
 private:
-  const DialogTemplate& m_template;
+  // A copy: the template may be a temporary; the control table it spans is
+  // the caller's constant.
+  DialogTemplate m_template;
   QIcon m_icon;
   BuiltControls m_controls;
 };

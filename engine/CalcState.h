@@ -18,6 +18,20 @@ inline constexpr double FeetPerMeter = 3.28084;
 // The double nearest 1/3.28084, so Feet -> Meters -> Feet does not drift.
 inline constexpr double MetersPerFoot = 0.3047999902464003;
 
+// The closed range of a number that reading the form accepts; the engine
+// itself never enforces it.
+struct NumberRange {
+  double min;
+  double max;
+};
+inline constexpr NumberRange DistanceRange = {0, 1000000};
+inline constexpr NumberRange VoltAmpsRange = {0, 100000000000};
+inline constexpr NumberRange PercentDropRange = {0, 99.9999};
+inline constexpr NumberRange FinalVoltageRange = {0, 1000000};
+inline constexpr NumberRange DropVoltsRange = {0, 1000000};
+inline constexpr NumberRange AmpsRange = {0, 100000};
+inline constexpr NumberRange VoltageRange = {1, 1000000};
+
 struct CalcState {
   // Form-bound.
   int DropMode = ModePercentDrop;

@@ -25,9 +25,6 @@ bool SizeMeetsAllowedDrop(const CalcState& s, int wireSize, int conductorsIndex)
 
 namespace {
 
-// One more than the largest size, so no size qualifies.
-constexpr double UnreachableArea = 750001.0;
-
 void SolveForVoltage(CalcState& s, FormLink& form) {
   ReconcileLoad(s, form);
   const double vd = s.KFactor * s.PhaseMultiplier * s.FeetLength * s.Amps / s.EffectiveArea;

@@ -3,11 +3,15 @@
 #pragma once
 
 #include "CalcState.h"
+#include "ConductorTables.h"
 
 namespace engine {
 
 // A percent drop at or above this leaves nothing for the conductor.
 inline constexpr double NoAllowedDrop = 100.0;
+// The area such a solve requires: one more than the largest size, so no size
+// qualifies and the out-of-range warning follows.
+inline constexpr double UnreachableArea = CircularMils[LargestWireSize] + 1;
 
 // The area a size with K `k` needs to keep the record's load within its
 // DropVolts, K x M x I x L / DropVolts; never below the smallest size's area

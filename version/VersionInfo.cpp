@@ -40,14 +40,14 @@ CVersionInfo::CVersionInfo(std::filesystem::path moduleFile, std::string blockPa
   LoadVersionInfo(std::move(moduleFile), std::move(blockPath));
 }
 
-bool CVersionInfo::LoadVersionInfo(std::filesystem::path moduleFile, std::string blockPath) {
+void CVersionInfo::LoadVersionInfo(std::filesystem::path moduleFile, std::string blockPath) {
   m_versionData.reset();
   m_fileName = std::move(moduleFile);
   m_blockPath = std::move(blockPath);
 
   const std::uint32_t size = m_source->InfoSize(m_fileName);
   if (size == 0)
-    return true;
+    return;
   try {
     std::vector<std::byte> data(size);
     // Data from a failed read would be garbage to look keys up in; treat it
@@ -57,7 +57,6 @@ bool CVersionInfo::LoadVersionInfo(std::filesystem::path moduleFile, std::string
   } catch (const std::bad_alloc&) {
     // A block that cannot be allocated is no version data either.
   }
-  return true;
 }
 
 VersionValue CVersionInfo::Lookup(std::string_view key) const {

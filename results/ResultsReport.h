@@ -1,0 +1,32 @@
+// The results as a one-page PDF report: what the form shows, with the
+// product, the time and the relation the engine applied.
+#pragma once
+
+#include "ResultsClipboard.h"
+
+#include <QDateTime>
+#include <QPageSize>
+#include <QString>
+#include <vector>
+
+class QIODevice;
+class QLocale;
+
+namespace results {
+
+struct ReportPage {
+  QString product; // name and version
+  QDateTime when;
+  std::vector<ResultRow> rows;
+  QString relation; // the relation with the factors it was last applied with
+};
+
+// Letter where the locale measures in U.S. units, A4 everywhere else.
+QPageSize ReportPageSize(const QLocale& locale);
+
+// Writes the report as one PDF page into a device open for writing. False
+// when the page could not be started or finished; the device's error string
+// then says why, if the device knows.
+bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& device);
+
+} // namespace results

@@ -1,0 +1,195 @@
+// The size comparison opened from the calculator: what it shows for the
+// record the leave of the focused edit leaves behind, that it agrees with the
+// form's own wire-size solve for every conductor count, and that it changes
+// nothing.
+#include "FormTestSupport.h"
+#include "WindowWatcher.h"
+
+#include "compare/CompareWireSizesDlg.h"
+#include "compare/DropChart.h"
+#include "dialogkit/Text.h"
+#include "engine/ConductorTables.h"
+#include "engine/NumberText.h"
+
+#include <QMenu>
+#include <QTableWidget>
+#include <QTest>
+#include <algorithm>
+
+namespace testing_ui {
+namespace {
+
+using namespace calculator;
+using compare::CCompareWireSizesDlg;
+
+enum class Way { Shortcut, ContextMenu };
+
+QString Number(double value) { return QString::fromStdString(engine::PrintNumber(value)); }
+
+// The first row marked as within the allowed drop; -1 if none is.
+int FirstMarked(const QTableWidget& table) {
+  for (int row = 0; row < table.rowCount(); ++row) {
+    if (!table.item(row, CCompareWireSizesDlg::ColWithin)->text().isEmpty())
+      return row;
+  }
+  return -1;
+}
+
+class CompareWireSizes : public FormTest {
+protected:
+  void SetUp() override {
+    FormTest::SetUp();
+    StartDialog();
+  }
+
+  // Opens the command one way; `inside` runs while the dialog is open, which
+  // is then closed. Returns how many dialogs opened.
+  int Open(Way way, const std::function<void(CCompareWireSizesDlg&)>& inside) {
+    const auto dialog = WatchModal<CCompareWireSizesDlg>(inside);
+    std::unique_ptr<Watcher> menu;
+    if (way == Way::Shortcut) {
+      QWidget* focused = QApplication::focusWidget();
+      QTest::keyClick(focused != nullptr ? focused : &Dlg(), Qt::Key_W,
+                      Qt::ControlModifier | Qt::ShiftModifier);
+    } else {
+      menu = std::make_unique<Watcher>(
+          [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+          [](QWidget& w) {
+            auto& popup = static_cast<QMenu&>(w);
+            for (QAction* action : popup.actions()) {
+              if (action->text() == QStringLiteral("Compare Wire Sizes...")) {
+                popup.setActiveAction(action);
+                QTest::keyClick(&popup, Qt::Key_Return);
+              }
+            }
+          });
+      const QPoint at(2, 2); // the dialog's background
+      QContextMenuEvent event(QContextMenuEvent::Mouse, at, Dlg().mapToGlobal(at));
+      QApplication::sendEvent(&Dlg(), &event);
+    }
+    Settle();
+    return dialog->Count();
+  }
+};
+
+TEST_F(CompareWireSizes, ShowsTheRecordTheLeavingEditLeavesAndChangesNothing) {
+  for (const Way way : {Way::Shortcut, Way::ContextMenu}) {
+    SCOPED_TRACE(way == Way::Shortcut ? "Ctrl+Shift+W" : "context menu");
+    Click(IdcClear);
+    TypeInto(IdcAmps, QStringLiteral("100"));
+    Leave();
+    TypeInto(IdcDistance, QStringLiteral("250"));
+    const engine::CalcState typed = State();
+
+    engine::CalcState inside, seen;
+    QString title;
+    int rows = 0, current = -1, firstMarked = -1;
+    bool tinted = false, modal = false;
+    ASSERT_EQ(Open(way,
+                   [&](CCompareWireSizesDlg& dlg) {
+                     seen = dlg.Record();
+                     title = dlg.windowTitle();
+                     modal = dlg.isModal() && dlg.parentWidget() == &Dlg();
+                     rows = dlg.Table()->rowCount();
+                     current = std::max(dlg.Table()->currentRow(), 0);
+                     firstMarked = FirstMarked(*dlg.Table());
+                     tinted = dlg.Table()->item(current, 0)->background() !=
+                              dlg.Table()->item(current == 0 ? 1 : 0, 0)->background();
+                     dlg.Conductors()->setCurrentIndex(3);
+                     Settle();
+                     inside = State();
+                   }),
+              1);
+
+    // The edit left, and solved, before the dialog read the record.
+    EXPECT_EQ(typed.Distance, 100.0);
+    EXPECT_EQ(State().Distance, 250.0);
+    EXPECT_NE(State().WireSize, typed.WireSize);
+    EXPECT_TRUE(seen == State());
+    EXPECT_TRUE(inside == State()) << "changed while the dialog was open";
+    EXPECT_EQ(Text(IdcDistance), QStringLiteral("250"));
+    EXPECT_TRUE(HasFocus(IdcDistance));
+
+    EXPECT_EQ(title, QStringLiteral("Compare Wire Sizes - Quillfen"));
+    EXPECT_TRUE(modal);
+    EXPECT_EQ(rows, engine::WireSizeCount);
+    EXPECT_EQ(current, State().WireSize);
+    EXPECT_TRUE(tinted);
+    EXPECT_EQ(firstMarked, State().WireSize);
+    EXPECT_EQ(Boxes().size(), 0u);
+  }
+}
+
+// Each conductor count in the dialog marks first the size the form's own
+// solve picks with that count, and the total areas grow with the count.
+TEST_F(CompareWireSizes, EveryConductorCountAgreesWithTheFormsSolve) {
+  TypeInto(IdcAmps, QStringLiteral("100"));
+  TypeInto(IdcDistance, QStringLiteral("250"));
+  Leave();
+  const engine::CalcState before = State();
+  std::array<int, engine::ConductorCountMax> firstMarked{};
+  ASSERT_EQ(Open(Way::Shortcut,
+                 [&](CCompareWireSizesDlg& dlg) {
+                   for (int count = 0; count < engine::ConductorCountMax; ++count) {
+                     dlg.Conductors()->setCurrentIndex(count);
+                     firstMarked[count] = FirstMarked(*dlg.Table());
+                     for (int size = 0; size < engine::WireSizeCount; ++size) {
+                       const double area = engine::CircularMils[size] * (count + 1);
+                       EXPECT_EQ(dlg.Table()->item(size, CCompareWireSizesDlg::ColArea)->text(),
+                                 Number(area))
+                           << size << " x " << count + 1;
+                     }
+                     EXPECT_TRUE(State() == before) << "the form's record changed";
+                   }
+                 }),
+            1);
+  EXPECT_TRUE(State() == before);
+  for (int count = 0; count < engine::ConductorCountMax; ++count) {
+    if (count > 0) {
+      EXPECT_LE(firstMarked[count], firstMarked[count - 1]);
+    }
+    Select(IdcConductors, count);
+    EXPECT_EQ(firstMarked[count], State().WireSize) << count + 1 << " conductors";
+  }
+  EXPECT_LT(firstMarked[7], firstMarked[0]);
+  EXPECT_EQ(Boxes().size(), 0u);
+}
+
+// Opening the dialog makes the focused edit leave exactly once: it reports
+// just what moving the focus to another control reports. A rejected entry
+// keeps the dialog shut, the focus back on the entry.
+struct LeaveCase {
+  const char* name;
+  const char* distance;
+  int opens;
+};
+constexpr LeaveCase LeaveCases[] = {
+    {"no size is large enough", "100000", 1},
+    {"out of range", "2000000", 0},
+};
+
+TEST_F(CompareWireSizes, FocusedEditLeavesOnceAsForAnyFocusMove) {
+  for (const LeaveCase& c : LeaveCases) {
+    for (const Way way : {Way::Shortcut, Way::ContextMenu}) {
+      SCOPED_TRACE(std::string(c.name) + (way == Way::Shortcut ? ", shortcut" : ", menu"));
+      TypeInto(IdcDistance, QString::fromLatin1(c.distance));
+      Leave();
+      const std::vector<SeenBox> byFocusMove = Boxes();
+      ASSERT_FALSE(byFocusMove.empty());
+      TypeInto(IdcDistance, QStringLiteral("100"));
+      Leave();
+      Boxes();
+
+      TypeInto(IdcDistance, QString::fromLatin1(c.distance));
+      EXPECT_EQ(Open(way, [](CCompareWireSizesDlg&) {}), c.opens);
+      EXPECT_TRUE(Boxes() == byFocusMove);
+      EXPECT_TRUE(HasFocus(IdcDistance));
+      TypeInto(IdcDistance, QStringLiteral("100"));
+      Leave();
+      Boxes();
+    }
+  }
+}
+
+} // namespace
+} // namespace testing_ui
