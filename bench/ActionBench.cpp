@@ -8,6 +8,7 @@
 #include "calculator/CalculatorDlg.h"
 #include "calculator/CalculatorTemplate.h"
 #include "compare/DropChart.h"
+#include "settings/SettingsStore.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -303,7 +304,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "action_bench: no temporary folder for the settings store\n");
     return 1;
   }
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(store.path()));
+  settings::SetStoreRoot(store.path());
   QApplication::setOrganizationName(QStringLiteral("Orrelby"));
   QApplication::setApplicationName(QStringLiteral("Tamsik"));
   BoxTrap trap;

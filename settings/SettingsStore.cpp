@@ -18,16 +18,14 @@ constexpr int LockWaitMs = 1500;
 // older than this is cleared; a live QLockFile holder is never cleared.
 constexpr int StaleLockMs = 500;
 
-bool IsReadablePath(const QString& path) {
-  const QFileInfo info(path);
-  return !info.exists() || info.isFile();
+QString& Root() {
+  static QString root;
+  return root;
 }
 
-std::unique_ptr<QSettings> OpenStore([[maybe_unused]] const QString& path) {
+std::unique_ptr<QSettings> OpenStore(const QString& path) {
 #ifdef Q_OS_WIN
-  auto store = std::make_unique<QSettings>(QSettings::NativeFormat, QSettings::UserScope,
-                                           QCoreApplication::organizationName(),
-                                           QCoreApplication::applicationName());
+  auto store = std::make_unique<QSettings>(path, QSettings::NativeFormat);
   // Only the user's own key counts, not a maker-wide or machine-wide one.
   store->setFallbacksEnabled(false);
   return store;
@@ -35,6 +33,12 @@ std::unique_ptr<QSettings> OpenStore([[maybe_unused]] const QString& path) {
   // One file and no fallbacks: a value missing there takes its default.
   return std::make_unique<QSettings>(path, QSettings::IniFormat);
 #endif
+}
+
+#ifndef Q_OS_WIN
+bool IsReadablePath(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || info.isFile();
 }
 
 // Takes and at once releases the lock QSettings is about to take, so its own
@@ -49,30 +53,41 @@ bool LockIsFree(const QString& path) {
   lock.unlock();
   return true;
 }
+#endif
 
 } // namespace
 
-QString StoreFilePath() {
+void SetStoreRoot(const QString& root) { Root() = root; }
+
+QString StoreLocation() {
 #ifdef Q_OS_WIN
-  return {};
+  const QString root = Root().isEmpty() ? QStringLiteral("HKEY_CURRENT_USER\\Software") : Root();
+  return root + u'\\' + QCoreApplication::organizationName() + u'\\' +
+         QCoreApplication::applicationName();
 #else
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + u'/' +
-         QCoreApplication::organizationName() + u'/' + QCoreApplication::applicationName() +
-         QStringLiteral(".conf");
+  const QString root = Root().isEmpty()
+                           ? QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation)
+                           : Root();
+  return root + u'/' + QCoreApplication::organizationName() + u'/' +
+         QCoreApplication::applicationName() + QStringLiteral(".conf");
 #endif
 }
 
 std::unique_ptr<QSettings> OpenStoreForReading() {
-  const QString path = StoreFilePath();
-  if (!path.isEmpty() && !IsReadablePath(path))
+  const QString path = StoreLocation();
+#ifndef Q_OS_WIN
+  if (!IsReadablePath(path))
     return nullptr;
+#endif
   return OpenStore(path);
 }
 
 std::unique_ptr<QSettings> OpenStoreForWriting() {
-  const QString path = StoreFilePath();
-  if (!path.isEmpty() && (!IsReadablePath(path) || !LockIsFree(path)))
+  const QString path = StoreLocation();
+#ifndef Q_OS_WIN
+  if (!IsReadablePath(path) || !LockIsFree(path))
     return nullptr;
+#endif
   return OpenStore(path);
 }
 

@@ -10,9 +10,14 @@ class QSettings;
 
 namespace settings {
 
-// The INI file behind the store: <config home>/<maker>/<application name>.conf,
-// where Qt itself would put it. Empty where the store is the Windows registry.
-QString StoreFilePath();
+// Where the store lives: <root>/<maker>/<application name>.conf on Linux (an
+// INI file; the root is the user's config home, where Qt itself would put it),
+// <root>\<maker>\<application name> in the registry on Windows (the root is
+// HKEY_CURRENT_USER\Software). Tests give every test a root of its own so
+// that they never touch the user's own selections; an empty root brings the
+// user's own back.
+void SetStoreRoot(const QString& root);
+QString StoreLocation();
 
 // nullptr when the store's path exists but is no regular file (a FIFO would
 // block the read): the selections then take their defaults.

@@ -1,5 +1,7 @@
 #include "DialogFixture.h"
 
+#include "settings/SettingsStore.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -10,24 +12,22 @@ namespace testing_ui {
 void StoreFixture::SetUp() {
   m_dir = std::make_unique<QTemporaryDir>();
   ASSERT_TRUE(m_dir->isValid());
-  // The store lives under the user's config home, which XDG_CONFIG_HOME moves.
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(m_dir->path()));
+  // A store of the test's own, never the user's.
+  settings::SetStoreRoot(m_dir->path());
   QApplication::setOrganizationName(QStringLiteral("Orrelby"));
   QApplication::setApplicationName(QStringLiteral("Tamsik"));
   m_boxes.Take();
 }
 
 void StoreFixture::TearDown() {
+  settings::SetStoreRoot({});
   const std::vector<SeenBox> left = m_boxes.Take();
   for (const SeenBox& box : left)
     ADD_FAILURE() << "unexpected message box: " << box.caption.toStdString() << ": "
                   << box.text.toStdString();
 }
 
-QString StoreFixture::StorePath() const {
-  return m_dir->path() + QStringLiteral("/Orrelby/") + QApplication::applicationName() +
-         QStringLiteral(".conf");
-}
+QString StoreFixture::StorePath() const { return settings::StoreLocation(); }
 
 void StoreFixture::WriteStore(const QByteArray& iniText) const {
   QDir().mkpath(m_dir->path() + QStringLiteral("/Orrelby"));

@@ -5,6 +5,7 @@
 
 #include "engine/NumberText.h"
 #include "engine/Operations.h"
+#include "settings/SettingsStore.h"
 
 #include <QApplication>
 #include <QDir>
@@ -621,7 +622,7 @@ TEST_P(UnusableStore, GivesDefaultsAndClosesSilently) {
     QFile file(blocker);
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write("x");
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(blocker));
+    settings::SetStoreRoot(blocker);
     break;
   }
   case Unusable::BinaryGarbage: {
