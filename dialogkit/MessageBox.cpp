@@ -15,7 +15,7 @@ QMessageBox::StandardButton ShowMessageBox(QWidget* owner, QMessageBox::Icon ico
                                            const QString& caption, const QString& text,
                                            QMessageBox::StandardButtons buttons) {
   if (const MessageBoxAnswerer& answer = CurrentAnswerer())
-    return answer({text, caption, icon});
+    return answer({text, caption, icon, owner});
   QMessageBox box(icon, caption, text, buttons, owner);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }

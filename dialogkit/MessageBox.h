@@ -13,7 +13,11 @@ struct MessageBoxShown {
   QString text;
   QString caption;
   QMessageBox::Icon icon;
-  bool operator==(const MessageBoxShown&) const = default;
+  QWidget* owner = nullptr; // the window the box would have been modal over
+  // The same box: what it says, however it was owned.
+  bool operator==(const MessageBoxShown& other) const {
+    return text == other.text && caption == other.caption && icon == other.icon;
+  }
 };
 
 // Shows a modal box owned by `owner` and returns the button that closed it.

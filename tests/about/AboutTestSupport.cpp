@@ -1,7 +1,6 @@
 #include "AboutTestSupport.h"
 
 #include <QProcess>
-#include <QTest>
 #include <algorithm>
 #include <ostream>
 
@@ -40,48 +39,6 @@ std::ostream& operator<<(std::ostream& out, const ShownTexts& texts) {
              << texts.version.toStdString() << "' copyright '" << texts.copyright.toStdString()
              << "' notice '" << texts.notice.toStdString() << "' caption '"
              << texts.caption.toStdString() << "'";
-}
-
-void AboutFixture::SetUp() {
-  m_boxes.Take();
-  dialogkit::SetLinkLauncher([this](const QUrl& url) {
-    m_links.push_back(url);
-    return m_linkOpens;
-  });
-}
-
-void AboutFixture::TearDown() {
-  dialogkit::SetLinkLauncher(nullptr);
-  m_boxes.OnBox({});
-  for (const testing_ui::SeenBox& box : m_boxes.Take())
-    ADD_FAILURE() << "unexpected message box: " << box.caption.toStdString() << ": "
-                  << box.text.toStdString();
-}
-
-std::unique_ptr<about::CAboutDlg> AboutFixture::ShowAbout(const version::VersionSource* source) {
-  auto about = std::make_unique<about::CAboutDlg>();
-  if (source != nullptr)
-    about->UseVersionSource(*source);
-  ShowActive(*about);
-  return about;
-}
-
-void AboutFixture::ShowActive(dialogkit::TemplateDialog& dialog) {
-  dialog.Create();
-  dialog.show();
-  dialog.activateWindow();
-  EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
-  Settle();
-}
-
-void AboutFixture::Settle() {
-  QCoreApplication::processEvents();
-  QCoreApplication::processEvents();
-}
-
-void AboutFixture::Press(QWidget* button) {
-  QTest::mouseClick(button, Qt::LeftButton, Qt::NoModifier, button->rect().center());
-  Settle();
 }
 
 ChildRun RunSelf(const QString& program, const QString& filter, const QProcessEnvironment& env) {

@@ -1,31 +1,25 @@
-// What the About tests share: a watcher that inspects and closes a modal
-// dialog or popup while it is open, a version source whose answers a test
-// sets, a launcher that records the links it is given, a desktop URL handler,
-// and a way to run this test program again from another place.
+// What the About tests share: a fixture whose links are recorded, a version
+// source whose answers a test sets, a desktop URL handler, and a way to run
+// this test program again from another place.
 #pragma once
 
-#include "ModalWatcher.h"
+#include "WidgetFixture.h"
 #include "WindowWatcher.h"
-#include "dialogkit/Text.h"
 
 #include "about/AboutDlg.h"
 #include "about/AboutTemplates.h"
 #include "about/AuthorInfoDlg.h"
 #include "dialogkit/LinkLauncher.h"
+#include "dialogkit/Text.h"
 #include "version/VersionData.h"
 #include "version/VersionSource.h"
 
-#include <QApplication>
 #include <QLabel>
 #include <QObject>
-#include <QPointer>
 #include <QProcessEnvironment>
 #include <QString>
-#include <QTimer>
 #include <QUrl>
 #include <filesystem>
-#include <functional>
-#include <gtest/gtest.h>
 #include <map>
 #include <memory>
 #include <string>
@@ -36,9 +30,6 @@ namespace about_test {
 inline QString Q(std::string_view text) { return dialogkit::ToQString(text); }
 
 inline constexpr std::string_view AboutBlock = "\\StringFileInfo\\040904E4\\";
-
-using testing_ui::Watcher;
-using testing_ui::WatchModal;
 
 // Version information whose values a test sets by key; records what the
 // dialog asked for.
@@ -75,21 +66,30 @@ public:
   Q_INVOKABLE void Open(const QUrl& url) { Urls.push_back(url); }
 };
 
-// The fixture of the dialog tests: message boxes answered and recorded, every
-// link recorded and answered with `m_linkOpens`, the launcher reset after.
-class AboutFixture : public ::testing::Test {
+// The fixture of the dialog tests: every link recorded and answered with
+// `m_linkOpens`, the launcher reset after.
+class AboutFixture : public testing_ui::WidgetFixture {
 protected:
-  void SetUp() override;
-  void TearDown() override;
+  void SetUp() override {
+    dialogkit::SetLinkLauncher([this](const QUrl& url) {
+      m_links.push_back(url);
+      return m_linkOpens;
+    });
+  }
+  void TearDown() override {
+    dialogkit::SetLinkLauncher(nullptr);
+    WidgetFixture::TearDown();
+  }
 
   // A created, shown and active About dialog (not modal: the test drives it).
-  std::unique_ptr<about::CAboutDlg> ShowAbout(const version::VersionSource* source = nullptr);
-  // Creates, shows and activates a dialog (not modal: the test drives it).
-  static void ShowActive(dialogkit::TemplateDialog& dialog);
-  static void Settle();
-  static void Press(QWidget* button);
+  std::unique_ptr<about::CAboutDlg> ShowAbout(const version::VersionSource* source = nullptr) {
+    auto about = std::make_unique<about::CAboutDlg>();
+    if (source != nullptr)
+      about->UseVersionSource(*source);
+    ShowActive(*about);
+    return about;
+  }
 
-  testing_ui::ModalWatcher m_boxes;
   std::vector<QUrl> m_links;
   bool m_linkOpens = false;
 };

@@ -3,7 +3,6 @@
 // form's own wire-size solve for every conductor count, and that it changes
 // nothing.
 #include "FormTestSupport.h"
-#include "WindowWatcher.h"
 
 #include "compare/CompareWireSizesDlg.h"
 #include "compare/DropChart.h"
@@ -11,9 +10,7 @@
 #include "engine/ConductorTables.h"
 #include "engine/NumberText.h"
 
-#include <QMenu>
 #include <QTableWidget>
-#include <QTest>
 #include <algorithm>
 
 namespace testing_ui {
@@ -46,26 +43,12 @@ protected:
   // is then closed. Returns how many dialogs opened.
   int Open(Way way, const std::function<void(CCompareWireSizesDlg&)>& inside) {
     const auto dialog = WatchModal<CCompareWireSizesDlg>(inside);
-    std::unique_ptr<Watcher> menu;
     if (way == Way::Shortcut) {
       QWidget* focused = QApplication::focusWidget();
       QTest::keyClick(focused != nullptr ? focused : &Dlg(), Qt::Key_W,
                       Qt::ControlModifier | Qt::ShiftModifier);
     } else {
-      menu = std::make_unique<Watcher>(
-          [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
-          [](QWidget& w) {
-            auto& popup = static_cast<QMenu&>(w);
-            for (QAction* action : popup.actions()) {
-              if (action->text() == QStringLiteral("Compare Wire Sizes...")) {
-                popup.setActiveAction(action);
-                QTest::keyClick(&popup, Qt::Key_Return);
-              }
-            }
-          });
-      const QPoint at(2, 2); // the dialog's background
-      QContextMenuEvent event(QContextMenuEvent::Mouse, at, Dlg().mapToGlobal(at));
-      QApplication::sendEvent(&Dlg(), &event);
+      PickFromContextMenu(QStringLiteral("Compare Wire Sizes..."));
     }
     Settle();
     return dialog->Count();

@@ -3,11 +3,12 @@
 // without opening.
 #pragma once
 
-#include "BoxAnswers.h"
+#include "WidgetFixture.h"
 
 #include "calculator/CalculatorDlg.h"
 #include "calculator/CalculatorTemplate.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QPushButton>
@@ -17,7 +18,7 @@
 
 namespace testing_ui {
 
-class StoreFixture : public ::testing::Test {
+class StoreFixture : public WidgetFixture {
 protected:
   void SetUp() override;
   void TearDown() override;
@@ -27,16 +28,17 @@ protected:
   void WriteStore(const QByteArray& iniText) const;
 
   std::unique_ptr<QTemporaryDir> m_dir;
-  BoxAnswers m_boxes;
 };
 
 class DialogFixture : public StoreFixture {
 protected:
-  void SetUp() override;
   void TearDown() override;
 
   // Creates, initialises, shows and activates the dialog.
-  void StartDialog();
+  void StartDialog() {
+    m_dlg = std::make_unique<calculator::CCalculatorDlg>();
+    ShowActive(*m_dlg);
+  }
 
   calculator::CCalculatorDlg& Dlg() { return *m_dlg; }
   const engine::CalcState& State() { return m_dlg->State(); }
@@ -47,18 +49,19 @@ protected:
   QString Text(int id) const { return EditOf(id)->text(); }
   bool Checked(int id) const { return ButtonOf(id)->isChecked(); }
   bool Enabled(int id) const { return Item(id)->isEnabled(); }
-  bool HasFocus(int id) const;
+  bool HasFocus(int id) const { return QApplication::focusWidget() == Item(id); }
 
   // A mouse click, which moves the focus as a user's click does.
-  void Click(int id);
+  void Click(int id) { Press(Item(id)); }
   // Focuses the edit, selects all and types the text (bypassing the
   // digits-only filter when `raw` is set, as a paste of the program's own
   // output would not be possible otherwise).
   void TypeInto(int id, const QString& text, bool raw = false);
   // Moves the focus to another control, which runs the edit's leave handler.
-  void FocusOn(int id);
-  // Lets queued events run.
-  static void Settle();
+  void FocusOn(int id) {
+    Item(id)->setFocus(Qt::MouseFocusReason);
+    Settle();
+  }
 
   std::unique_ptr<calculator::CCalculatorDlg> m_dlg;
 };

@@ -1,14 +1,19 @@
 // Helpers shared by the form tests: how a message box is recognised, the
-// numbers a message quotes, and a log of focus moves and boxes in the order
-// they happen, so a test can assert that one handler ran inside another.
+// numbers a message quotes, a log of focus moves and boxes in the order they
+// happen, so a test can assert that one handler ran inside another, and the
+// window's context menu.
 #pragma once
 
 #include "DialogFixture.h"
+#include "DialogShape.h"
+#include "WindowWatcher.h"
 
 #include "engine/CalcState.h"
 
 #include <QApplication>
+#include <QContextMenuEvent>
 #include <QEvent>
+#include <QMenu>
 #include <QRegularExpression>
 #include <QStringList>
 #include <algorithm>
@@ -70,17 +75,6 @@ inline ::testing::AssertionResult IsWireSizeWarning(const SeenBox& box) {
          << box.caption.toStdString() << ": " << box.text.toStdString();
 }
 
-// The identifier of a form control, NoControl for nothing and OutsideForm for
-// a widget of another window (a message box).
-inline constexpr int NoControl = -1;
-inline constexpr int OutsideForm = -2;
-inline int IdOf(const QObject* object) {
-  if (object == nullptr)
-    return NoControl;
-  const QVariant id = object->property(dialogkit::ControlIdProperty);
-  return id.isValid() ? id.toInt() : OutsideForm;
-}
-
 // Records "in <id>" and "out <id>" for every focus event of a form control
 // before the dialog's own handling of it, plus whatever a test adds (a box
 // and what the form looked like while it was open).
@@ -136,11 +130,6 @@ private:
 // The dialog fixture with the steps the form tests share.
 class FormTest : public DialogFixture {
 protected:
-  void TearDown() override {
-    // A hook may refer to the test's locals; closing must not call it.
-    m_boxes.OnBox({});
-    DialogFixture::TearDown();
-  }
   std::vector<SeenBox> Boxes() { return m_boxes.Take(); }
   engine::CalcState& Record() { return calculator::CalculatorTestAccess::Record(*m_dlg); }
   // The edit has the focus and all its text is selected.
@@ -168,6 +157,23 @@ protected:
     Settle();
   }
   QString ListText(int id) const { return ListOf(id)->currentText(); }
+  // Opens the window's context menu on its background and picks `item`.
+  void PickFromContextMenu(const QString& item) {
+    const Watcher menu([] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); },
+                       [&item](QWidget& w) {
+                         auto& popup = static_cast<QMenu&>(w);
+                         for (QAction* action : popup.actions()) {
+                           if (action->text() == item) {
+                             popup.setActiveAction(action);
+                             QTest::keyClick(&popup, Qt::Key_Return);
+                           }
+                         }
+                       });
+    const QPoint at(2, 2); // left of the system-type box
+    EXPECT_EQ(Dlg().childAt(at), nullptr) << "no background at 2,2";
+    QContextMenuEvent event(QContextMenuEvent::Mouse, at, Dlg().mapToGlobal(at));
+    QApplication::sendEvent(&Dlg(), &event);
+  }
 };
 
 } // namespace testing_ui

@@ -3,7 +3,6 @@
 #include "DialogFixture.h"
 #include "StoreText.h"
 
-#include "engine/NumberText.h"
 #include "engine/Operations.h"
 #include "settings/SettingsStore.h"
 
@@ -359,49 +358,41 @@ INSTANTIATE_TEST_SUITE_P(
                       WarningRow{"DistanceTarget", "Voltage=1\nSolveFor=2\n", 0}),
     RowName<WarningRow>);
 
-// Runs an engine step on a record alone.
-struct NoForm final : engine::FormLink {
-  bool ReadForm() override { return true; }
-  void WriteForm() override {}
-  void ShowWarning(std::string_view) override {}
-};
-
 // The store keeps the result mode, not its number: every mode starts from the
 // default 3 % (as that mode's own reconciliation gives it back), and a Voltage
 // target computes the same drop whatever the mode.
 TEST_F(LifecycleStart, EveryResultModeStartsQuietlyFromTheDefaultPercent) {
   const int modeButtons[] = {IdcPercentDropMode, IdcVoltageDropMode, IdcFinalVoltageMode};
-  auto shown = [this](int id) { return Text(id).toDouble(); };
-  for (const int voltage : {120, 480}) {
-    double computedDrop = 0.0;
+  // The final-voltage mode works the percent back from the final voltage.
+  const struct {
+    int voltage, mode;
+    const char *percent, *volts, *final;
+  } starts[] = {{120, 0, "3", "3.6", "116.4"},
+                {120, 1, "3", "3.6", "116.4"},
+                {120, 2, "2.99999999999999", "3.59999999999999", "116.4"},
+                {480, 0, "3", "14.4", "465.6"},
+                {480, 1, "3", "14.4", "465.6"},
+                {480, 2, "2.99999999999999", "14.4", "465.6"}};
+  for (const auto& start : starts) {
     for (int target = 0; target <= 3; ++target) {
-      for (int mode = 0; mode <= 2; ++mode) {
-        SCOPED_TRACE(testing::Message() << voltage << " V, target " << target << ", mode " << mode);
-        WriteStore(QStringLiteral("[State]\nVoltageDrop=%1\nSolveFor=%2\nVoltage=%3\n")
-                       .arg(mode)
-                       .arg(target)
-                       .arg(voltage)
-                       .toUtf8());
-        CreateOnly();
-        EXPECT_TRUE(m_boxes.Take().empty());
-        EXPECT_TRUE(Checked(modeButtons[mode]));
-        if (target == engine::SolveVoltage) {
-          if (mode == 0)
-            computedDrop = shown(IdcDropVolts);
-          EXPECT_NEAR(shown(IdcDropVolts), computedDrop, 1e-12 * voltage);
-          continue;
-        }
-        engine::CalcState want;
-        want.Voltage = voltage;
-        want.DropMode = mode;
-        engine::DeriveDropFromPercent(want);
-        NoForm form;
-        engine::ReconcileDrop(want, form);
-        EXPECT_EQ(Text(IdcPercentDrop).toStdString(), engine::PrintNumber(want.PercentDrop));
-        EXPECT_EQ(Text(IdcDropVolts).toStdString(), engine::PrintNumber(want.DropVolts));
-        EXPECT_EQ(Text(IdcFinalVoltage).toStdString(), engine::PrintNumber(want.FinalVoltage));
-        EXPECT_NEAR(shown(IdcPercentDrop), 3.0, 1e-12);
+      SCOPED_TRACE(testing::Message()
+                   << start.voltage << " V, target " << target << ", mode " << start.mode);
+      WriteStore(QStringLiteral("[State]\nVoltageDrop=%1\nSolveFor=%2\nVoltage=%3\n")
+                     .arg(start.mode)
+                     .arg(target)
+                     .arg(start.voltage)
+                     .toUtf8());
+      CreateOnly();
+      EXPECT_TRUE(m_boxes.Take().empty());
+      EXPECT_TRUE(Checked(modeButtons[start.mode]));
+      if (target == engine::SolveVoltage) {
+        // Solved from the circuit, not the mode: the same volts at either voltage.
+        EXPECT_NEAR(Text(IdcDropVolts).toDouble(), 10.043795620438, 1e-10);
+        continue;
       }
+      EXPECT_EQ(Text(IdcPercentDrop), QString::fromLatin1(start.percent));
+      EXPECT_EQ(Text(IdcDropVolts), QString::fromLatin1(start.volts));
+      EXPECT_EQ(Text(IdcFinalVoltage), QString::fromLatin1(start.final));
     }
   }
 }

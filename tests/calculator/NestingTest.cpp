@@ -31,11 +31,9 @@ protected:
   // Logs each box with what the form showed while it was open.
   void LogBoxes(EventLog& log) {
     m_real.OnBox([this, &log](QMessageBox&) {
-      int open = 0;
-      for (QWidget* w : QApplication::topLevelWidgets())
-        open += qobject_cast<QMessageBox*>(w) != nullptr && w->isVisible() ? 1 : 0;
       log.Add("box distance=" + std::string(Enabled(IdcDistance) ? "on" : "off") +
-              " list=" + ListText(IdcWireSize).toStdString() + " open=" + std::to_string(open));
+              " list=" + ListText(IdcWireSize).toStdString() +
+              " open=" + std::to_string(ModalWatcher::OpenBoxes()));
     });
   }
   // Every box so far was the wire-size warning; returns how many there were.

@@ -1,11 +1,12 @@
 // Answers the program's message boxes without opening them: each is recorded
-// with its text, caption and icon and answered Ok at once. While it lives, no
-// real box opens, so nothing takes the focus from the form.
+// with its text, caption, icon and owner and answered Ok at once. While it
+// lives, no real box opens, so nothing takes the focus from the form.
 #pragma once
 
 #include "dialogkit/MessageBox.h"
 
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace testing_ui {
@@ -14,7 +15,14 @@ using SeenBox = dialogkit::MessageBoxShown;
 
 class BoxAnswers {
 public:
-  BoxAnswers() { Start(); }
+  BoxAnswers() {
+    dialogkit::SetMessageBoxAnswerer([this](const SeenBox& box) {
+      m_seen.push_back(box);
+      if (m_hook)
+        m_hook(box);
+      return QMessageBox::Ok;
+    });
+  }
   ~BoxAnswers() { dialogkit::SetMessageBoxAnswerer(nullptr); }
   BoxAnswers(const BoxAnswers&) = delete;
   BoxAnswers& operator=(const BoxAnswers&) = delete;
@@ -23,25 +31,12 @@ public:
   void Stop() { dialogkit::SetMessageBoxAnswerer(nullptr); }
 
   // Boxes since the last call, oldest first.
-  std::vector<SeenBox> Take() {
-    std::vector<SeenBox> seen;
-    seen.swap(m_seen);
-    return seen;
-  }
+  std::vector<SeenBox> Take() { return std::exchange(m_seen, {}); }
   std::size_t Count() const { return m_seen.size(); }
   // Runs as each box is shown, before it is answered.
   void OnBox(std::function<void(const SeenBox&)> hook) { m_hook = std::move(hook); }
 
 private:
-  void Start() {
-    dialogkit::SetMessageBoxAnswerer([this](const SeenBox& box) {
-      m_seen.push_back(box);
-      if (m_hook)
-        m_hook(box);
-      return QMessageBox::Ok;
-    });
-  }
-
   std::vector<SeenBox> m_seen;
   std::function<void(const SeenBox&)> m_hook;
 };

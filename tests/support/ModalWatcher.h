@@ -4,23 +4,21 @@
 #pragma once
 
 #include "BoxAnswers.h"
+#include "WindowWatcher.h"
 
 #include <QMessageBox>
-#include <QObject>
-#include <QString>
-#include <QTimer>
 #include <functional>
+#include <utility>
 #include <vector>
 
 namespace testing_ui {
 
-class ModalWatcher : public QObject {
+class ModalWatcher {
 public:
   ModalWatcher();
 
   // Boxes seen since the last call, oldest first.
-  std::vector<SeenBox> Take();
-  std::size_t Count() const { return m_seen.size(); }
+  std::vector<SeenBox> Take() { return std::exchange(m_seen, {}); }
   // The most boxes that were open at the same time.
   int MaxOpen() const { return m_maxOpen; }
   // Boxes that had to be answered without ever becoming active: a user could
@@ -28,17 +26,17 @@ public:
   int InactiveAnswers() const { return m_inactiveAnswers; }
   // Runs while a box is open, before it is answered (e.g. to look at the form).
   void OnBox(std::function<void(QMessageBox&)> hook) { m_hook = std::move(hook); }
+  // The message boxes open now.
+  static int OpenBoxes();
 
 private:
-  void Poll();
+  void Answer(QMessageBox& box);
 
-  QTimer m_timer;
   std::vector<SeenBox> m_seen;
   std::function<void(QMessageBox&)> m_hook;
-  QMessageBox* m_pending = nullptr;
-  int m_waitedTicks = 0;
   int m_maxOpen = 0;
   int m_inactiveAnswers = 0;
+  Watcher m_watcher; // last: stops polling before the rest goes
 };
 
 } // namespace testing_ui
