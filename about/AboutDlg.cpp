@@ -5,6 +5,7 @@
 #include "AboutTemplates.h"
 #include "AuthorInfoDlg.h"
 #include "dialogkit/LinkLauncher.h"
+#include "dialogkit/OwnedModal.h"
 #include "version/ModulePath.h"
 #include "version/VersionData.h"
 #include "version/VersionInfo.h"
@@ -115,7 +116,9 @@ void CAboutDlg::OnAuthorInfo() {
       dialogkit::ToQString(version::data::AuthorCredit),
       dialogkit::ToQString(IdsAuthorTitle).arg(dialogkit::ToQString(version::data::MakerName)),
       this);
-  author.DoModal();
+  // Closing it hands the keyboard back to this dialog, with or without a
+  // window manager to do so.
+  dialogkit::RunOwnedModal(*this, [&author] { author.DoModal(); });
 }
 
 } // namespace about

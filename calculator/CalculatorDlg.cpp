@@ -6,7 +6,7 @@
 #include "about/AboutDlg.h"
 #include "dialogkit/MessageBox.h"
 #include "dialogkit/OwnedModal.h"
-#include "dialogkit/SystemMenu.h"
+#include "dialogkit/Desktop.h"
 
 #include <QApplication>
 #include <QButtonGroup>

@@ -1,10 +1,13 @@
 // The one place of this layer that includes the Win32 headers.
-#include "SystemMenu.h"
+#include "Desktop.h"
 
+#include <QUrl>
 #include <QWidget>
 
 #ifdef Q_OS_WIN
 #include <windows.h>
+// After windows.h, which it needs.
+#include <shellapi.h>
 #endif
 
 namespace dialogkit {
@@ -31,11 +34,21 @@ std::optional<unsigned> SystemCommandOf(const QByteArray& eventType, const void*
   return static_cast<unsigned>(msg->wParam);
 }
 
+std::intptr_t ShellOpen(QWidget* owner, const QUrl& url) {
+  const std::wstring target = url.toString(QUrl::FullyEncoded).toStdWString();
+  HWND window = owner != nullptr ? reinterpret_cast<HWND>(owner->window()->winId()) : nullptr;
+  // No verb: the default one; no parameters, as an empty text.
+  return reinterpret_cast<std::intptr_t>(
+      ::ShellExecuteW(window, nullptr, target.c_str(), L"", nullptr, SW_SHOWNORMAL));
+}
+
 #else
 
 void AppendSystemMenuItem(QWidget&, unsigned, const QString&) {}
 
 std::optional<unsigned> SystemCommandOf(const QByteArray&, const void*) { return std::nullopt; }
+
+std::intptr_t ShellOpen(QWidget*, const QUrl&) { return 0; }
 
 #endif
 

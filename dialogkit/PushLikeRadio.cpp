@@ -1,39 +1,19 @@
 #include "PushLikeRadio.h"
 
+#include "Contrast.h"
+
 #include <QStyleOptionButton>
 #include <QStylePainter>
-#include <algorithm>
-#include <cmath>
 
 namespace dialogkit {
 
 namespace {
 
-// WCAG relative luminance and contrast ratio.
-double Luminance(const QColor& color) {
-  const auto channel = [](float c) {
-    return c <= 0.03928f ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
-  };
-  const QColor rgb = color.toRgb();
-  return 0.2126 * channel(rgb.redF()) + 0.7152 * channel(rgb.greenF()) +
-         0.0722 * channel(rgb.blueF());
-}
-
-double Contrast(const QColor& a, const QColor& b) {
-  const double la = Luminance(a);
-  const double lb = Luminance(b);
-  return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
-}
-
 // The palette's text colour for its highlight where it reads well at a
-// caption's small size (4.5:1); else black or white, whichever stands out
-// more. Fusion's white on its mid blue falls short and gets black.
+// caption's small size; else black or white, whichever stands out more.
+// Fusion's white on its mid blue falls short and gets black.
 QColor CaptionOn(const QColor& fill, const QColor& preferred) {
-  constexpr double Readable = 4.5;
-  if (Contrast(fill, preferred) >= Readable)
-    return preferred;
-  return Contrast(fill, Qt::black) >= Contrast(fill, Qt::white) ? QColor(Qt::black)
-                                                                : QColor(Qt::white);
+  return ReadableOn(fill, preferred, preferred);
 }
 
 } // namespace

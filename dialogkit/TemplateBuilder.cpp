@@ -2,6 +2,7 @@
 #include "dialogkit/Text.h"
 
 #include "DigitsOnlyEdit.h"
+#include "FormEdit.h"
 #include "PushLikeRadio.h"
 
 #include <QButtonGroup>
@@ -55,7 +56,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
     return new QRadioButton(caption, &dialog);
   case ControlKind::Edit: {
     QLineEdit* edit =
-        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
+        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new FormEdit(&dialog);
     edit->setFrame((control.style & StyleBorder) != 0);
     return edit;
   }
@@ -108,6 +109,25 @@ void FitCaption(QAbstractButton& button) {
     narrower.setStretch(stretch);
     button.setFont(narrower);
   }
+}
+
+void TakeTabStop(QAbstractButton& button, bool tabStop) {
+  const Qt::FocusPolicy policy = button.focusPolicy();
+  button.setFocusPolicy(tabStop ? Qt::FocusPolicy(policy | Qt::TabFocus)
+                                : Qt::FocusPolicy(policy & ~Qt::TabFocus));
+}
+
+// Tab enters a radio group on its checked button, however it got checked:
+// Qt moves the group's tab stop only when a button takes the focus, so one
+// checked by the program would otherwise leave Tab on another.
+void KeepTabStopOnChecked(QButtonGroup& group) {
+  QObject::connect(&group, &QButtonGroup::buttonToggled, &group,
+                   [&group](QAbstractButton* checked, bool on) {
+                     if (!on)
+                       return;
+                     for (QAbstractButton* button : group.buttons())
+                       TakeTabStop(*button, button == checked);
+                   });
 }
 
 void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units) {
@@ -178,13 +198,17 @@ BuiltControls BuildFromTemplate(QDialog& dialog, const DialogTemplate& tmpl, con
     if (control.style & StyleGroup)
       group = nullptr;
     if (isRadio) {
+      auto* button = static_cast<QAbstractButton*>(widget);
       if (group == nullptr) {
         group = new QButtonGroup(&dialog);
         group->setExclusive(true);
         built.radioGroups.insert(control.id, group);
+        KeepTabStopOnChecked(*group);
+      } else {
+        // Until one is checked, Tab enters the group on its first button.
+        TakeTabStop(*button, false);
       }
-      group->addButton(static_cast<QAbstractButton*>(widget),
-                       static_cast<int>(group->buttons().size()));
+      group->addButton(button, static_cast<int>(group->buttons().size()));
     }
     if (control.kind == ControlKind::GroupBox)
       boxes.push_back(widget);

@@ -1,7 +1,10 @@
 // A checked push-like radio button of the form stands out from an unchecked
-// one by its fill, and its caption stays readable on that fill, in the Fusion
-// and the Windows style alike, enabled or not.
+// one by its fill, and its caption stays readable on that fill; a disabled
+// result edit stays readable and distinct from an enabled one. In the Fusion
+// and the Windows style alike.
 #include "DialogFixture.h"
+
+#include "dialogkit/Contrast.h"
 
 #include <QStyleFactory>
 #include <map>
@@ -56,6 +59,30 @@ TEST_F(CheckedLook, CheckedStandsOutAndItsCaptionStaysReadable) {
     button->setStyle(nullptr);
     button->setEnabled(true);
   }
+}
+
+// The results a solve fills are disabled edits: their text must read at
+// 4.5:1 on what the style draws behind it, and look unlike an enabled edit.
+TEST_F(CheckedLook, DisabledResultsStayReadableAndDistinct) {
+  StartDialog();
+  QWidget* shown = Item(calculator::IdcDropVolts);
+  QWidget* typed = Item(calculator::IdcPercentDrop);
+  ASSERT_TRUE(!shown->isEnabled() && typed->isEnabled());
+  std::vector<std::unique_ptr<QStyle>> styles;
+  for (const char* key : {"Fusion", "Windows"}) {
+    SCOPED_TRACE(key);
+    QStyle* style = styles.emplace_back(QStyleFactory::create(QLatin1String(key))).get();
+    ASSERT_NE(style, nullptr);
+    shown->setStyle(style);
+    typed->setStyle(style);
+    const auto [fill, ink] = FillAndInk(*shown);
+    EXPECT_GE(dialogkit::ContrastRatio(fill, ink), dialogkit::ReadableContrast)
+        << ink.name().toStdString() << " on " << fill.name().toStdString();
+    const auto [typedFill, typedInk] = FillAndInk(*typed);
+    EXPECT_GE(std::max(Apart(fill, typedFill), Apart(ink, typedInk)), 16);
+  }
+  shown->setStyle(nullptr);
+  typed->setStyle(nullptr);
 }
 
 } // namespace

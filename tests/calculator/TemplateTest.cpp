@@ -51,9 +51,8 @@ TEST_F(Template, IdsGroupsKeysAndTabOrder) {
                                            {IdcCalculate, "Alt+C"},     {IdcClear, "Alt+L"},
                                            {IdcAbout, "Alt+B"},         {IdcExit, "Alt+X"}};
   EXPECT_EQ(MnemonicsOf(Dlg()), keys);
-  // Each group is entered on the button last chosen in it, and what the start
-  // disables is passed over.
-  Click(IdcSolveWireSize);
+  // Each group is entered on its checked button, "Wire size" among them as
+  // the start checks it, and what the start disables is passed over.
   EXPECT_EQ(
       TabWalk(Item(IdcSingle)),
       (std::vector<int>{IdcSingle, IdcCopper, IdcAc, IdcSteel, IdcVoltage, IdcSolveWireSize,
