@@ -1,16 +1,17 @@
-// Every wire size side by side for the circuit on the form: a table of what
-// each would drop, marked where it keeps within the allowed drop, and a chart
-// of the same. Works on its own copy of the record; the conductors per phase
-// can be changed here without touching the form.
+// Every wire size for the circuit on the form, by drop and by ampacity, as a table and a chart;
+// what is tried here (conductors, rating, continuous load) never touches the form.
 #pragma once
 
+#include "engine/Ampacity.h"
 #include "engine/CalcState.h"
-#include "engine/WireSizeComparison.h"
 
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QLabel;
+class QScrollArea;
+class QSplitter;
 class QTableWidget;
 
 namespace compare {
@@ -25,6 +26,11 @@ public:
 
   QTableWidget* Table() const { return m_table; }
   QComboBox* Conductors() const { return m_conductors; }
+  QComboBox* Rating() const { return m_rating; }
+  QCheckBox* Continuous() const { return m_continuous; }
+  QLabel* Summary() const { return m_summary; }
+  // Everything above the buttons; it scrolls only on a screen too small for it.
+  QScrollArea* Body() const { return m_body; }
   CDropChart* Chart() const { return m_chart; }
   const engine::CalcState& Record() const { return m_record; }
 
@@ -32,18 +38,38 @@ public:
   void CopyTable() const;
 
   // Table columns.
-  enum Column { ColSize, ColK, ColArea, ColDrop, ColPercent, ColFinal, ColWithin, ColumnCount };
+  enum Column {
+    ColSize,
+    ColK,
+    ColArea,
+    ColDrop,
+    ColPercent,
+    ColFinal,
+    ColAmpacity,
+    ColWithin,
+    ColCarries,
+    ColumnCount
+  };
 
 protected:
   void showEvent(QShowEvent* event) override;
 
 private:
-  void Fill(int conductorsIndex);
+  // Judges every size again with the dialog's own choices.
+  void Fill();
+  // Every column and a dozen rows in view, the chart at its preferred height.
+  void SizeToContents();
+  // Within the available area of the screen it opens on, frame and all.
+  void KeepOnScreen();
 
   engine::CalcState m_record;
-  std::array<engine::WireSizeRow, engine::WireSizeCount> m_rows{};
+  engine::WireSizeChoice m_choice{};
   QComboBox* m_conductors = nullptr;
+  QComboBox* m_rating = nullptr;
+  QCheckBox* m_continuous = nullptr;
   QLabel* m_summary = nullptr;
+  QScrollArea* m_body = nullptr;
+  QSplitter* m_split = nullptr; // the table above, the chart below
   QTableWidget* m_table = nullptr;
   CDropChart* m_chart = nullptr;
 };

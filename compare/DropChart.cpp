@@ -1,4 +1,6 @@
 #include "DropChart.h"
+
+#include "CompareStrings.h"
 #include "results/ShownNumber.h"
 
 #include "dialogkit/Text.h"
@@ -25,11 +27,14 @@ constexpr double MarkerPerLine = 1 / 5.0; // a marker's radius
 constexpr double SmallestMarker = 2.5;    // pixels
 constexpr double RingPerMarker = 2.2;     // the form's size ring, in marker radii
 constexpr double TickSpacing = 1.5;       // least room between log-axis marks
-constexpr double LegendMiddle = 0.9;      // where the legend line is centred
-constexpr int LeastHeightLines = 11;
-constexpr int LegendPaddingLines = 12; // markers and gaps beside the legend texts
+constexpr double LegendMiddle = 0.9;      // where the first legend line is centred
+constexpr int LeastWidthLines = 22;
+constexpr int LeastPlotLines = 4;
+constexpr int PlotLines = 12; // the plot's height when there is room
 
 QString PercentText(double value) { return ShownNumber(value) + QLatin1Char('%'); }
+
+double MarkerRadius(int line) { return std::max(SmallestMarker, line * MarkerPerLine); }
 
 // 1, 2 or 5 times a power of ten, at least `raw`.
 double NiceStep(double raw) {
@@ -63,23 +68,96 @@ QPen AllowedPen(const QPalette& pal) {
   return pen;
 }
 
-const QString LegendWithin = QStringLiteral("within allowed drop");
-const QString LegendOver = QStringLiteral("over allowed drop");
-const QString LegendForm = QStringLiteral("size on the form");
+// The sizes without the ampacity for the load: a light fill under a hatch,
+// which also reads in grey.
+void Shade(QPainter& p, const QRectF& area, const QPalette& pal) {
+  QColor fill = pal.color(QPalette::Text);
+  fill.setAlpha(25);
+  QColor hatch = pal.color(QPalette::Text);
+  hatch.setAlpha(70);
+  p.fillRect(area, fill);
+  p.fillRect(area, QBrush(hatch, Qt::BDiagPattern));
+}
+
+enum class Symbol { Within, Over, Form, Allowed, Lacks };
+
+struct LegendEntry {
+  Symbol symbol;
+  QString text;
+};
+
+std::vector<LegendEntry> LegendEntries(double allowedPercent) {
+  return {
+      {Symbol::Within, dialogkit::ToQString(IdsLegendWithin)},
+      {Symbol::Over, dialogkit::ToQString(IdsLegendOver)},
+      {Symbol::Form, dialogkit::ToQString(IdsLegendForm)},
+      {Symbol::Allowed, dialogkit::ToQString(IdsLegendAllowed).arg(PercentText(allowedPercent))},
+      {Symbol::Lacks, dialogkit::ToQString(IdsLegendLacks)}};
+}
+
+double SymbolWidth(Symbol symbol, int line) {
+  switch (symbol) {
+  case Symbol::Within:
+  case Symbol::Over:
+    return MarkerRadius(line) * 2;
+  case Symbol::Form:
+    return MarkerRadius(line) * RingPerMarker * 2;
+  case Symbol::Allowed:
+    return line * 1.5;
+  default:
+    return line;
+  }
+}
+
+// Where each entry starts: left to right, on a new line where the next one
+// would pass `width`.
+struct Placed {
+  double x;
+  int line;
+};
+std::vector<Placed> PlaceLegend(const std::vector<LegendEntry>& entries, const QFontMetrics& fm,
+                                double width) {
+  const int line = fm.height();
+  std::vector<Placed> placed;
+  double x = 0;
+  int row = 0;
+  for (const LegendEntry& entry : entries) {
+    const double w =
+        SymbolWidth(entry.symbol, line) + line / 3.0 + fm.horizontalAdvance(entry.text);
+    if (x > 0 && x + w > width) {
+      x = 0;
+      ++row;
+    }
+    placed.push_back({x, row});
+    x += w + line;
+  }
+  return placed;
+}
+
+// The widest the allowed drop's legend text gets, so the hints do not move.
+const double WidestAllowed = engine::PercentDropRange.max;
 
 } // namespace
 
 CDropChart::CDropChart(QWidget* parent) : QWidget(parent) {
-  setAccessibleName(QStringLiteral("Percent drop by wire size"));
+  setAccessibleName(dialogkit::ToQString(IdsChartName));
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void CDropChart::SetRows(const Rows& rows, double allowedPercent, int formSize) {
-  m_rows = rows;
+void CDropChart::SetChoice(const engine::WireSizeChoice& choice, double allowedPercent,
+                           int formSize) {
+  m_rows = choice.rows;
+  for (std::size_t size = 0; size < m_lacks.size(); ++size)
+    m_lacks[size] = !choice.checks[size].meets;
   m_allowed = allowedPercent;
   m_formSize = formSize;
-  m_axis = AxisFor(rows, allowedPercent);
+  m_axis = AxisFor(m_rows, allowedPercent);
   update();
+}
+
+int CDropChart::LegendLines(int width) const {
+  const QFontMetrics fm(font());
+  return PlaceLegend(LegendEntries(WidestAllowed), fm, width - fm.height()).back().line + 1;
 }
 
 CDropChart::Axis CDropChart::AxisFor(const Rows& rows, double allowedPercent) {
@@ -126,15 +204,26 @@ double CDropChart::Position(double percent) const {
 
 QSize CDropChart::minimumSizeHint() const {
   const QFontMetrics fm(font());
-  const int legend = fm.horizontalAdvance(LegendWithin + LegendOver + LegendForm) +
-                     fm.horizontalAdvance(QStringLiteral("allowed drop 99.9999%")) +
-                     fm.height() * LegendPaddingLines;
-  return {legend, fm.height() * LeastHeightLines};
+  const int line = fm.height();
+  int widest = 0;
+  for (const LegendEntry& entry : LegendEntries(WidestAllowed))
+    widest = std::max(widest, static_cast<int>(std::ceil(SymbolWidth(entry.symbol, line))) +
+                                  fm.horizontalAdvance(entry.text) + line);
+  const int width = std::max(line * LeastWidthLines, widest + line);
+  // The legend, a gap, the plot and the size names below it.
+  return {width, line * (LegendLines(width) + 1 + LeastPlotLines + 2)};
 }
 
 QSize CDropChart::sizeHint() const {
-  const QSize least = minimumSizeHint();
-  return {least.width(), least.height() * 3 / 2};
+  const QFontMetrics fm(font());
+  const int line = fm.height();
+  const std::vector<LegendEntry> entries = LegendEntries(WidestAllowed);
+  double oneLine = line;
+  for (const LegendEntry& entry : entries)
+    oneLine +=
+        SymbolWidth(entry.symbol, line) + line / 3.0 + fm.horizontalAdvance(entry.text) + line;
+  const int width = std::max(minimumSizeHint().width(), static_cast<int>(std::ceil(oneLine)));
+  return {width, line * (LegendLines(width) + 1 + PlotLines + 2)};
 }
 
 void CDropChart::paintEvent(QPaintEvent*) {
@@ -143,14 +232,16 @@ void CDropChart::paintEvent(QPaintEvent*) {
   const QPalette& pal = palette();
   const QFontMetrics fm(font());
   const int line = fm.height();
-  const double radius = std::max(SmallestMarker, line * MarkerPerLine);
+  const double radius = MarkerRadius(line);
 
   int nameWidth = 0;
   for (std::string_view name : engine::WireSizeNames)
     nameWidth = std::max(nameWidth, fm.horizontalAdvance(dialogkit::ToQString(name)));
 
-  // The legend takes the top line, the size names the bottom one.
-  const int top = line * 2;
+  // The legend takes the top lines, the size names the bottom one.
+  const std::vector<LegendEntry> legend = LegendEntries(m_allowed);
+  const std::vector<Placed> placed = PlaceLegend(legend, fm, width() - line);
+  const int top = line * (placed.back().line + 2);
   const int bottom = height() - line * 2;
   const double plotHeight = std::max(bottom - top, 1);
 
@@ -178,8 +269,22 @@ void CDropChart::paintEvent(QPaintEvent*) {
   };
   const auto y = [&](double fraction) { return plot.bottom() - fraction * plot.height(); };
 
-  // Frame and grid.
+  // Frame, shading and grid.
   p.fillRect(plot, pal.color(QPalette::Base));
+  const double spacing = plot.width() / engine::WireSizeCount;
+  for (int size = 0; size < engine::WireSizeCount;) {
+    if (!m_lacks[static_cast<std::size_t>(size)]) {
+      ++size;
+      continue;
+    }
+    const int first = size;
+    while (size < engine::WireSizeCount && m_lacks[static_cast<std::size_t>(size)])
+      ++size;
+    Shade(
+        p,
+        QRectF(plot.left() + first * spacing, plot.top(), (size - first) * spacing, plot.height()),
+        pal);
+  }
   QColor grid = pal.color(QPalette::Text);
   grid.setAlpha(40);
   p.setPen(QPen(grid, 1));
@@ -197,7 +302,6 @@ void CDropChart::paintEvent(QPaintEvent*) {
 
   // Size names: every few sizes, and the form's own in bold, leaving out the
   // ones it would overlap.
-  const double spacing = plot.width() / engine::WireSizeCount;
   const int every = std::max(1, static_cast<int>(std::ceil((nameWidth + line) / spacing)));
   const bool haveForm = m_formSize >= 0 && m_formSize < engine::WireSizeCount;
   const auto drawName = [&](int size) {
@@ -258,29 +362,38 @@ void CDropChart::paintEvent(QPaintEvent*) {
   p.restore();
 
   // Legend.
-  double at = plot.left();
-  const double middle = line * LegendMiddle;
-  const auto label = [&](const QString& text) {
-    p.setPen(pal.color(QPalette::WindowText));
-    const double w = fm.horizontalAdvance(text);
-    p.drawText(QRectF(at, middle - line / 2.0, w + 1, line), Qt::AlignLeft | Qt::AlignVCenter,
-               text);
-    at += w + line;
-  };
-  DrawMarker(p, QPointF(at + radius, middle), radius, true, pal);
-  at += radius * 2 + line / 3.0;
-  label(LegendWithin);
-  DrawMarker(p, QPointF(at + radius, middle), radius, false, pal);
-  at += radius * 2 + line / 3.0;
-  label(LegendOver);
   const double ring = radius * RingPerMarker;
-  DrawRing(p, QPointF(at + ring, middle), ring, pal);
-  at += ring * 2 + line / 3.0;
-  label(LegendForm);
-  p.setPen(AllowedPen(pal));
-  p.drawLine(QPointF(at, middle), QPointF(at + line * 1.5, middle));
-  at += line * 1.5 + line / 3.0;
-  label(QStringLiteral("allowed drop ") + PercentText(m_allowed));
+  for (std::size_t i = 0; i < legend.size(); ++i) {
+    const Symbol symbol = legend[i].symbol;
+    const double at = line / 2.0 + placed[i].x;
+    const double middle = line * (LegendMiddle + placed[i].line);
+    switch (symbol) {
+    case Symbol::Within:
+    case Symbol::Over:
+      DrawMarker(p, QPointF(at + radius, middle), radius, symbol == Symbol::Within, pal);
+      break;
+    case Symbol::Form:
+      DrawRing(p, QPointF(at + ring, middle), ring, pal);
+      break;
+    case Symbol::Allowed:
+      p.setPen(AllowedPen(pal));
+      p.drawLine(QPointF(at, middle), QPointF(at + line * 1.5, middle));
+      break;
+    case Symbol::Lacks: {
+      const QRectF swatch(at, middle - line * 0.4, line, line * 0.8);
+      Shade(p, swatch, pal);
+      p.setPen(QPen(pal.color(QPalette::Mid), 1));
+      p.setBrush(Qt::NoBrush);
+      p.drawRect(swatch);
+      break;
+    }
+    }
+    const double textAt = at + SymbolWidth(symbol, line) + line / 3.0;
+    const double w = fm.horizontalAdvance(legend[i].text);
+    p.setPen(pal.color(QPalette::WindowText));
+    p.drawText(QRectF(textAt, middle - line / 2.0, w + 1, line), Qt::AlignLeft | Qt::AlignVCenter,
+               legend[i].text);
+  }
 }
 
 } // namespace compare

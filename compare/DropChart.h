@@ -1,10 +1,9 @@
-// Percent drop against wire size for one circuit, drawn with the widget's own
-// palette: the drop of every size, the allowed drop as a line, the sizes
-// within it marked and the size on the form ringed.
+// Percent drop against wire size in the widget's palette: the allowed drop dashed, sizes within
+// it filled, sizes lacking the ampacity shaded, the form's size ringed.
 #pragma once
 
+#include "engine/Ampacity.h"
 #include "engine/ConductorTables.h"
-#include "engine/WireSizeComparison.h"
 
 #include <QWidget>
 #include <array>
@@ -17,7 +16,10 @@ public:
 
   using Rows = std::array<engine::WireSizeRow, engine::WireSizeCount>;
   // `formSize` is ringed; the allowed drop is in percent.
-  void SetRows(const Rows& rows, double allowedPercent, int formSize);
+  void SetChoice(const engine::WireSizeChoice& choice, double allowedPercent, int formSize);
+
+  // Whether the size is shaded as lacking the ampacity for the load.
+  bool LacksAmpacity(int size) const { return m_lacks.at(static_cast<std::size_t>(size)); }
 
   // Whether the drops are drawn on a logarithmic axis: when the sizes span
   // more than two decades of drop.
@@ -41,7 +43,11 @@ private:
   // on a log axis, infinities) are held at the edges.
   double Position(double percent) const;
 
+  // How many lines the legend takes at this width.
+  int LegendLines(int width) const;
+
   Rows m_rows{};
+  std::array<bool, engine::WireSizeCount> m_lacks{};
   double m_allowed = 0.0;
   int m_formSize = -1;
   Axis m_axis;

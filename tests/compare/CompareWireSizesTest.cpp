@@ -1,34 +1,95 @@
-// The Compare Wire Sizes dialog on its own: what Ctrl+C copies, and that any
-// drop, zero or infinite, can be drawn.
+// The Compare Wire Sizes dialog alone: ampacity and its controls, Ctrl+C, cells at a glance,
+// fitting the screen at scale 1 and 2, and drawing any drop.
 #include "compare/CompareWireSizesDlg.h"
 #include "compare/DropChart.h"
 #include "dialogkit/Text.h"
-#include "engine/ConductorTables.h"
+#include "results/ShownNumber.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QClipboard>
 #include <QComboBox>
+#include <QLabel>
 #include <QMimeData>
+#include <QProcess>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTableWidget>
+#include <QTemporaryDir>
 #include <QTest>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 
 namespace compare {
 namespace {
 
-// A circuit of the form's defaults as a solve leaves them.
+using Dlg = CCompareWireSizesDlg;
+using engine::WireSizeIndexOf;
+using results::ShownNumber;
+
+// 60 A over 10 ft of copper at 120 V single phase, 3 % (3.6 V) allowed, as a
+// solve leaves it: the drop alone would pick No. 12, which cannot carry 60 A.
 engine::CalcState Circuit() {
   engine::CalcState record;
-  record.FeetLength = 100;
+  record.Amps = 60;
+  record.Distance = 10;
+  record.FeetLength = 10;
   record.DropVolts = 3.6;
   record.FinalVoltage = 116.4;
+  record.WireSize = WireSizeIndexOf("No. 12");
   return record;
 }
 
+QTableWidgetItem* Cell(const Dlg& dlg, const char* size, int column) {
+  return dlg.Table()->item(WireSizeIndexOf(size), column);
+}
+
+QString Name(int size) { return dialogkit::ToQString(engine::WireSizeNames[size]); }
+
+TEST(CompareWireSizes, RatingAndContinuousLoadChooseASizeThatCarriesTheLoad) {
+  const struct {
+    int conductorsIndex, rating;
+    bool continuous;
+    const char *carry, *withinDrop, *withAmpacity, *both;
+    const char *size, *ampacity; // one cell of the column
+  } cases[] = {
+      {0, engine::Rating75C, false, "60", "No. 12", "No. 6", "No. 6", "No. 8", "50"},
+      {0, engine::Rating90C, false, "60", "No. 12", "No. 6", "No. 6", "No. 8", "55"},
+      {0, engine::Rating60C, false, "60", "No. 12", "No. 4", "No. 4", "No. 6", "55"},
+      {0, engine::Rating75C, true, "75", "No. 12", "No. 4", "No. 4", "No. 6", "65"},
+      {0, engine::Rating90C, true, "75", "No. 12", "No. 6", "No. 6", "No. 6", "75"},
+      {1, engine::Rating75C, false, "60", "No. 16", "No. 1/0", "No. 1/0", "No. 1", ""},
+      {1, engine::Rating75C, false, "60", "No. 16", "No. 1/0", "No. 1/0", "No. 1/0", "300"},
+  };
+  Dlg dlg(Circuit());
+  EXPECT_EQ(dlg.Rating()->currentIndex(), engine::Rating75C);
+  EXPECT_FALSE(dlg.Continuous()->isChecked());
+  for (const auto& c : cases) {
+    SCOPED_TRACE(testing::Message() << c.conductorsIndex + 1 << " conductors, rating " << c.rating
+                                    << (c.continuous ? ", continuous" : ""));
+    dlg.Conductors()->setCurrentIndex(c.conductorsIndex);
+    dlg.Rating()->setCurrentIndex(c.rating);
+    dlg.Continuous()->setChecked(c.continuous);
+    const QString summary = dlg.Summary()->text();
+    EXPECT_TRUE(summary.contains(QStringLiteral("current to carry %1 A.").arg(c.carry)))
+        << summary.toStdString();
+    EXPECT_TRUE(summary.contains(
+        QStringLiteral("within the drop: %1; with enough ampacity (%2): %3; meeting both: %4.")
+            .arg(c.withinDrop, dlg.Rating()->currentText(), c.withAmpacity, c.both)))
+        << summary.toStdString();
+    EXPECT_EQ(Cell(dlg, c.size, Dlg::ColAmpacity)->text(), QString::fromLatin1(c.ampacity));
+    const int first = WireSizeIndexOf(c.withAmpacity);
+    EXPECT_FALSE(dlg.Table()->item(first, Dlg::ColCarries)->text().isEmpty());
+    EXPECT_TRUE(dlg.Table()->item(first - 1, Dlg::ColCarries)->text().isEmpty());
+    EXPECT_FALSE(dlg.Chart()->LacksAmpacity(first));
+    EXPECT_TRUE(dlg.Chart()->LacksAmpacity(first - 1));
+  }
+  EXPECT_TRUE(dlg.Record() == Circuit());
+}
+
 TEST(CompareWireSizes, CtrlCCopiesTheWholeTableAsTextAndHtml) {
-  CCompareWireSizesDlg dlg(Circuit());
+  Dlg dlg(Circuit());
   dlg.show();
   dlg.activateWindow();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&dlg));
@@ -38,9 +99,6 @@ TEST(CompareWireSizes, CtrlCCopiesTheWholeTableAsTextAndHtml) {
     QWidget* from =
         fromTable ? static_cast<QWidget*>(dlg.Table()) : static_cast<QWidget*>(dlg.Conductors());
     from->setFocus();
-    QStringList marks;
-    for (int row = 0; row < engine::WireSizeCount; ++row)
-      marks << dlg.Table()->item(row, CCompareWireSizesDlg::ColWithin)->text();
     QTest::keyClick(from, Qt::Key_C, Qt::ControlModifier);
     const QMimeData* data = QGuiApplication::clipboard()->mimeData();
     ASSERT_NE(data, nullptr);
@@ -48,30 +106,120 @@ TEST(CompareWireSizes, CtrlCCopiesTheWholeTableAsTextAndHtml) {
     const QStringList lines = data->text().split(QLatin1Char('\n'), Qt::SkipEmptyParts);
     ASSERT_EQ(lines.size(), engine::WireSizeCount + 1);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Size\tK\t")));
+    EXPECT_TRUE(lines[0].contains(QStringLiteral("\tAmpacity (A)\t")));
     for (int row = 0; row < engine::WireSizeCount; ++row) {
       const QStringList cells = lines[row + 1].split(QLatin1Char('\t'));
-      ASSERT_EQ(cells.size(), CCompareWireSizesDlg::ColumnCount) << row;
-      EXPECT_EQ(cells[0], dialogkit::ToQString(engine::WireSizeNames[row]));
-      EXPECT_EQ(cells[CCompareWireSizesDlg::ColWithin] == QStringLiteral("yes"),
-                !marks[row].isEmpty());
+      ASSERT_EQ(cells.size(), Dlg::ColumnCount) << row;
+      const auto shown = [&](int column) { return dlg.Table()->item(row, column); };
+      EXPECT_EQ(cells[Dlg::ColSize], Name(row));
+      // Numbers in full, as each cell's tooltip holds them; marks spelled out.
+      EXPECT_EQ(cells[Dlg::ColPercent], shown(Dlg::ColPercent)->toolTip().section('\n', 0, 0));
+      EXPECT_EQ(cells[Dlg::ColAmpacity], shown(Dlg::ColAmpacity)->text());
+      for (const int mark : {Dlg::ColWithin, Dlg::ColCarries})
+        EXPECT_EQ(cells[mark] == QStringLiteral("yes"), !shown(mark)->text().isEmpty()) << row;
     }
+    EXPECT_EQ(lines[WireSizeIndexOf("No. 6") + 1].section('\t', Dlg::ColAmpacity),
+              QStringLiteral("65\tyes\tyes"));
     EXPECT_EQ(data->html().count(QStringLiteral("<tr>")), engine::WireSizeCount + 1);
     EXPECT_EQ(data->html().count(QStringLiteral("<td>No. 1/0</td>")), 1);
   }
 }
 
+// Four significant digits in the cell, every digit in its tooltip and
+// description; the form's row in bold, which the selection does not hide.
+TEST(CompareWireSizes, CellsShowFourDigitsAndKeepTheFullValue) {
+  Dlg dlg(Circuit());
+  const engine::WireSizeRow no12 =
+      engine::CompareWireSizes(Circuit(), 0)[WireSizeIndexOf("No. 12")];
+  const struct {
+    int column;
+    const char* shown;
+    double full;
+  } cells[] = {
+      {Dlg::ColDrop, "2.371", no12.dropVolts},
+      {Dlg::ColPercent, "1.975", no12.percentDrop},
+      {Dlg::ColFinal, "117.6", no12.finalVoltage},
+      {Dlg::ColArea, "6530", no12.totalArea},
+  };
+  for (const auto& c : cells) {
+    SCOPED_TRACE(c.shown);
+    const QTableWidgetItem* item = Cell(dlg, "No. 12", c.column);
+    EXPECT_EQ(item->text(), QString::fromLatin1(c.shown));
+    EXPECT_TRUE(item->toolTip().startsWith(ShownNumber(c.full) + '\n'))
+        << item->toolTip().toStdString();
+    EXPECT_TRUE(
+        item->data(Qt::AccessibleDescriptionRole).toString().startsWith(ShownNumber(c.full)));
+    EXPECT_TRUE(item->toolTip().contains(QStringLiteral("The size on the form")));
+    EXPECT_TRUE(item->toolTip().contains(QStringLiteral("not over 20 A")));
+    EXPECT_TRUE(item->font().bold());
+  }
+  EXPECT_EQ(dlg.Table()->currentRow(), WireSizeIndexOf("No. 12"));
+  EXPECT_FALSE(Cell(dlg, "No. 8", Dlg::ColDrop)->font().bold());
+  EXPECT_FALSE(Cell(dlg, "No. 8", Dlg::ColDrop)->toolTip().contains(QStringLiteral("240.4")));
+}
+
+// The dialog opens inside the screen's available area, nothing of it scrolled away.
+void ExpectFitsTheScreen() {
+  Dlg dlg(Circuit());
+  dlg.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dlg));
+  const QRect room = dlg.screen()->availableGeometry();
+  EXPECT_TRUE(room.contains(dlg.frameGeometry()))
+      << dlg.frameGeometry().width() << "x" << dlg.frameGeometry().height() << " in "
+      << room.width() << "x" << room.height();
+  EXPECT_FALSE(dlg.Body()->verticalScrollBar()->isVisible());
+  EXPECT_FALSE(dlg.Body()->horizontalScrollBar()->isVisible());
+}
+
+constexpr char ChildRun[] = "QUILLFEN_COMPARE_SCALE_CHILD";
+
+// A 1280 x 1024 screen at scale factor 2 leaves 640 x 512; the scale is set
+// before the application starts, so a child run of this test checks it.
+TEST(CompareWireSizes, FitsTheScreenAtScaleOneAndTwo) {
+  if (qEnvironmentVariableIsSet(ChildRun)) {
+    ASSERT_EQ(QGuiApplication::primaryScreen()->availableGeometry().size(), QSize(640, 512));
+    ExpectFitsTheScreen();
+    return;
+  }
+  ExpectFitsTheScreen();
+
+  QTemporaryDir dir;
+  const QString config = dir.filePath(QStringLiteral("screen.json"));
+  QFile file(config);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(R"({"screens": [{"name": "big", "x": 0, "y": 0, "width": 1280, "height": 1024,
+                 "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})");
+  file.close();
+  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+  env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+  env.insert(QString::fromLatin1(ChildRun), QStringLiteral("1"));
+  QProcess child;
+  child.setProcessEnvironment(env);
+  child.setProcessChannelMode(QProcess::MergedChannels);
+  child.start(QCoreApplication::applicationFilePath(),
+              {QStringLiteral("--gtest_filter=CompareWireSizes.FitsTheScreenAtScaleOneAndTwo")});
+  ASSERT_TRUE(child.waitForFinished(60000));
+  const QString output = QString::fromLocal8Bit(child.readAll());
+  EXPECT_EQ(child.exitCode(), 0) << output.toStdString();
+  EXPECT_TRUE(output.contains(QStringLiteral("[  PASSED  ] 1 test"))) << output.toStdString();
+}
+
 // Zero and huge loads give drops of zero, infinity or no value at all; every
-// one is drawn, on a linear axis unless the drops span decades.
+// one is shown and drawn, on a linear axis unless the drops span decades.
 TEST(DropChart, DrawsAnyDrop) {
   constexpr double Inf = std::numeric_limits<double>::infinity();
   const struct {
     const char* name;
     double amps, feet;
     bool log;
+    const char* smallestDrop; // No. 40's
   } cases[] = {
-      {"ordinary", 16, 100, true},        {"zero load", 0, 100, false},
-      {"zero length", 16, 0, false},      {"infinite drops", 1e300, 1e300, false},
-      {"undefined drops", Inf, 0, false},
+      {"ordinary", 16, 100, true, "4128"},
+      {"zero load", 0, 100, false, "0"},
+      {"zero length", 16, 0, false, "0"},
+      {"infinite drops", 1e300, 1e300, false, "inf"},
+      {"undefined drops", Inf, 0, false, "undefined"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -79,18 +227,24 @@ TEST(DropChart, DrawsAnyDrop) {
     record.Amps = c.amps;
     record.FeetLength = c.feet;
     record.DropVolts = 3.6;
-    CCompareWireSizesDlg dlg(record);
+    Dlg dlg(record);
     dlg.resize(700, 700);
     EXPECT_FALSE(dlg.grab().isNull());
     EXPECT_EQ(dlg.Chart()->LogScale(), c.log);
-    // The chart's description names the first size within the allowed drop.
-    const auto rows = engine::CompareWireSizes(record, 0);
-    const auto first = std::find_if(
-        rows.begin(), rows.end(), [](const engine::WireSizeRow& r) { return r.meetsAllowedDrop; });
-    const QString named = first == rows.end()
-                              ? QStringLiteral("No size")
-                              : dialogkit::ToQString(engine::WireSizeNames[first->wireSize]) + '.';
-    EXPECT_TRUE(dlg.Chart()->accessibleDescription().contains(named));
+    EXPECT_EQ(dlg.Table()->item(0, Dlg::ColDrop)->text(), QString::fromLatin1(c.smallestDrop));
+    // The summary, and the chart's description, name the three smallest sizes.
+    const engine::WireSizeChoice choice =
+        engine::ChooseWireSize(record, 0, engine::DefaultTemperatureRating, false);
+    const auto named = [](std::optional<int> size) {
+      return size ? Name(*size) : QStringLiteral("none in the table");
+    };
+    const QString sizes =
+        QStringLiteral("within the drop: %1; with enough ampacity (75 \u00B0C): "
+                       "%2; meeting both: %3.")
+            .arg(named(choice.smallestWithinDrop), named(choice.smallestWithAmpacity),
+                 named(choice.smallestMeetingBoth));
+    EXPECT_TRUE(dlg.Summary()->text().contains(sizes)) << dlg.Summary()->text().toStdString();
+    EXPECT_TRUE(dlg.Chart()->accessibleDescription().contains(sizes));
   }
 }
 
