@@ -4,6 +4,7 @@
 
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <cstdlib>
 
 namespace dialogkit {
 
@@ -14,6 +15,17 @@ namespace {
 // Fusion's white on its mid blue falls short and gets black.
 QColor CaptionOn(const QColor& fill, const QColor& preferred) {
   return ReadableOn(fill, preferred, preferred);
+}
+
+// The highlight as the fill of a checked button, moved away from the face
+// of an unchecked one where the two are too alike to tell apart at a
+// glance (a disabled highlight is a mid grey in several palettes).
+QColor FillOn(const QColor& face, QColor fill) {
+  constexpr int Distinct = 96; // grey levels
+  const bool darker = qGray(face.rgb()) >= 128;
+  for (int step = 0; step < 8 && std::abs(qGray(fill.rgb()) - qGray(face.rgb())) < Distinct; ++step)
+    fill = darker ? fill.darker(115) : fill.lighter(115);
+  return fill;
 }
 
 } // namespace
@@ -37,7 +49,8 @@ void PushLikeRadio::paintEvent(QPaintEvent* event) {
   painter.drawControl(QStyle::CE_PushButtonBevel, option);
 
   const QPalette::ColorGroup group = isEnabled() ? QPalette::Normal : QPalette::Disabled;
-  const QColor fill = palette().color(group, QPalette::Highlight);
+  const QColor fill =
+      FillOn(palette().color(group, QPalette::Button), palette().color(group, QPalette::Highlight));
   const QRect contents = style()->subElementRect(QStyle::SE_PushButtonContents, &option, this);
   painter.fillRect(contents, fill);
 

@@ -82,9 +82,12 @@ VersionValue BuiltInVersionSource::QueryPath(std::span<const std::byte> data,
   }
 }
 
+#ifndef _WIN32
+// Linux has no version resources: the table stands in for the program's own.
 const VersionSource& PlatformVersionSource() {
   static const BuiltInVersionSource source(ModulePath(), std::string(BuildDateText()));
   return source;
 }
+#endif
 
 } // namespace version

@@ -42,8 +42,9 @@ protected:
   VersionSource& operator=(const VersionSource&) = default;
 };
 
-// The source the program itself uses: the built-in table, which answers for
-// the program's own module file only.
+// The source the program itself uses: on Windows the modules' own version
+// resources; elsewhere the built-in table, which answers for the program's
+// own module file only.
 const VersionSource& PlatformVersionSource();
 
 } // namespace version

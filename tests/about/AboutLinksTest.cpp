@@ -97,6 +97,9 @@ TEST_F(AboutLinks, SuccessfulLaunchShowsNothingAndDialogStaysOpen) {
 // Without a launcher of the test's, the links go to the desktop; a handler
 // registered there receives each one, and opening succeeds.
 TEST_F(AboutLinks, DesktopReceivesEachLinkWhenNoLauncherIsSet) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "on Windows the links go through the shell, not Qt's desktop services";
+#endif
   dialogkit::SetLinkLauncher(nullptr);
   UrlRecorder desktop;
   QDesktopServices::setUrlHandler(QStringLiteral("http"), &desktop, "Open");

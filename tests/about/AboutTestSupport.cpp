@@ -41,9 +41,11 @@ std::ostream& operator<<(std::ostream& out, const ShownTexts& texts) {
              << texts.caption.toStdString() << "'";
 }
 
-ChildRun RunSelf(const QString& program, const QString& filter, const QProcessEnvironment& env) {
+ChildRun RunSelf(const QString& program, const QString& filter, const QProcessEnvironment& env,
+                 const QString& workingDirectory) {
   QProcess child;
   child.setProcessEnvironment(env);
+  child.setWorkingDirectory(workingDirectory);
   child.setProcessChannelMode(QProcess::MergedChannels);
   child.start(program, {QStringLiteral("--gtest_filter=") + filter});
   if (!child.waitForFinished(120000))

@@ -100,6 +100,7 @@ struct ChildRun {
   QString output;
 };
 ChildRun RunSelf(const QString& program, const QString& filter,
-                 const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment());
+                 const QProcessEnvironment& env = QProcessEnvironment::systemEnvironment(),
+                 const QString& workingDirectory = {});
 
 } // namespace about_test

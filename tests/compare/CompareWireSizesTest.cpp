@@ -192,9 +192,12 @@ TEST(CompareWireSizes, FitsTheScreenAtScaleOneAndTwo) {
   file.close();
   QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
   env.insert(QStringLiteral("QT_SCALE_FACTOR"), QStringLiteral("2"));
-  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
+  // Named from the child's own folder: a drive letter's colon would end the
+  // platform's option.
+  env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=screen.json"));
   env.insert(QString::fromLatin1(ChildRun), QStringLiteral("1"));
   QProcess child;
+  child.setWorkingDirectory(dir.path());
   child.setProcessEnvironment(env);
   child.setProcessChannelMode(QProcess::MergedChannels);
   child.start(QCoreApplication::applicationFilePath(),

@@ -1,5 +1,6 @@
 // The program's own module path, its build date, and the source the program
-// uses by default.
+// uses by default: the built-in table on Linux, the modules' own version
+// resources on Windows.
 #include "TestSupport.h"
 
 #include "version/BuildDate.h"
@@ -16,8 +17,11 @@ TEST(ModulePath, IsThisTestProgram) {
   const std::filesystem::path path = ModulePath();
   ASSERT_FALSE(path.empty());
   EXPECT_TRUE(path.is_absolute()) << path;
-  EXPECT_EQ(path.filename(), "version_tests");
+  EXPECT_EQ(path.stem(), "version_tests");
+  EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
+#ifndef _WIN32
   EXPECT_TRUE(std::filesystem::equivalent(path, "/proc/self/exe"));
+#endif
 }
 
 // The form of __DATE__: month abbreviation, day padded with a space, year.
@@ -29,6 +33,7 @@ TEST(BuildDate, HasTheFormOfDateMacro) {
       << '"' << date << '"';
 }
 
+// On Windows this test program carries the program's own version resource.
 TEST(PlatformSource, AnswersForThisProgramWithItsBuildDate) {
   CVersionInfo info(ModulePath(), std::string(AboutBlock));
   ASSERT_TRUE(info.HasVersionData());
@@ -36,6 +41,18 @@ TEST(PlatformSource, AnswersForThisProgramWithItsBuildDate) {
   EXPECT_EQ(info.ExpandTemplate("%FileVersion% ~C", out, 256), 23);
   EXPECT_EQ(out, std::string(FileVersionText) + " " + std::string(BuildDateText()));
   EXPECT_EQ(PlatformVersionSource().BuildDate(), BuildDateText());
+  // Every value of the table, whole, with its length counting the zero.
+  for (const data::StringValue& value : data::Strings) {
+    SCOPED_TRACE(std::string(value.Key));
+    std::int32_t room = 256;
+    EXPECT_TRUE(info.QueryValue(value.Key, out, room));
+    EXPECT_EQ(out, value.Text);
+    EXPECT_EQ(room, 256 - static_cast<std::int32_t>(value.Text.size() + 1));
+  }
+  // Keys and the block name are matched without regard to case.
+  CVersionInfo lower(ModulePath(), "\\stringfileinfo\\040904e4\\");
+  EXPECT_EQ(lower.ExpandTemplate("%fileversion%", out, 256), 11);
+  EXPECT_EQ(out, FileVersionText);
 }
 
 TEST(PlatformSource, OtherFilesHaveNoVersionData) {
@@ -48,6 +65,26 @@ TEST(PlatformSource, OtherFilesHaveNoVersionData) {
     EXPECT_EQ(out, "About %FileDescription%");
   }
 }
+
+#ifdef _WIN32
+// Another module's resource is that module's own; a module without one
+// leaves the templates as they stand.
+TEST(PlatformSource, ReadsEachModulesOwnResource) {
+  const std::filesystem::path folder = ModulePath().parent_path();
+  CVersionInfo probe(folder / QUILLFEN_PROBE_MODULE, std::string(AboutBlock));
+  ASSERT_TRUE(probe.HasVersionData());
+  std::string out;
+  EXPECT_EQ(
+      probe.ExpandTemplate("%FileDescription% %FileVersion% %ProbeOnly% %ProductName%", out, 256),
+      43);
+  EXPECT_EQ(out, "Version probe 9.8.7.6543 here %ProductName%");
+
+  CVersionInfo bare(folder / QUILLFEN_BARE_MODULE, std::string(AboutBlock));
+  EXPECT_FALSE(bare.HasVersionData());
+  EXPECT_EQ(bare.ExpandTemplate("About %FileDescription%", out, 256), 0);
+  EXPECT_EQ(out, "About %FileDescription%");
+}
+#endif
 
 } // namespace
 } // namespace version::test
