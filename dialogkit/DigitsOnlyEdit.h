@@ -2,11 +2,11 @@
 // program sets (12.5, 1e+06) shows as written.
 #pragma once
 
-#include "FormEdit.h"
+#include <QLineEdit>
 
 namespace dialogkit {
 
-class DigitsOnlyEdit : public FormEdit {
+class DigitsOnlyEdit : public QLineEdit {
 public:
   explicit DigitsOnlyEdit(QWidget* parent = nullptr);
 

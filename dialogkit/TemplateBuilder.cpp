@@ -2,8 +2,8 @@
 #include "dialogkit/Text.h"
 
 #include "DigitsOnlyEdit.h"
-#include "FormEdit.h"
 #include "PushLikeRadio.h"
+#include "ReadableDisabled.h"
 
 #include <QButtonGroup>
 #include <QComboBox>
@@ -56,13 +56,15 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
     return new QRadioButton(caption, &dialog);
   case ControlKind::Edit: {
     QLineEdit* edit =
-        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new FormEdit(&dialog);
+        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
+    KeepDisabledTextReadable(*edit);
     edit->setFrame((control.style & StyleBorder) != 0);
     return edit;
   }
   case ControlKind::DropDownList: {
     auto* list = new QComboBox(&dialog);
     list->setEditable(false);
+    KeepDisabledTextReadable(*list);
     return list;
   }
   case ControlKind::PushButton:

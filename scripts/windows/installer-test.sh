@@ -58,7 +58,8 @@ count=$(grep -c 'REG_DWORD' <<<"$stored" || true)
 echo "silent uninstall"
 wine "$install_dir/Uninstall.exe" /S
 wineserver -w
-left=$(find "$install_dir" -type f 2>/dev/null | wc -l)
+left=0
+[[ -d $install_dir ]] && left=$(find "$install_dir" -type f | wc -l)
 [[ $left -eq 0 ]] || fail "$left files left in $install_dir"
 [[ ! -e $shortcut ]] || fail "the shortcut is still there"
 wine reg query "$uninstall_key" >/dev/null 2>&1 && fail "the installed-programs entry is still there"
