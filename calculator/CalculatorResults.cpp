@@ -2,31 +2,41 @@
 // shown on the clipboard; Save Report writes it, with the relation the engine
 // applied, as a one-page PDF.
 //
-// Both only look at the controls. Reading the form (UpdateData) could raise a
-// validation box and move the focus, and a leave handler could recalculate;
-// neither may happen because a user copied what they see.
+// Both first finish the entry in the focused field, as the About and Compare
+// commands do: its leave sequence runs once, with any box it shows, so what
+// is taken away is what the form will hold. An entry that leave rejected
+// stops the command before anything is copied or a file dialog opens.
 #include "CalculatorDlg.h"
 #include "CalculatorTemplate.h"
 #include "StringTable.h"
+#include "results/ReportFile.h"
 #include "results/ResultsClipboard.h"
 #include "results/ResultsReport.h"
 #include "results/ShownNumber.h"
 
+#include "dialogkit/BoxText.h"
+#include "dialogkit/MessageBox.h"
 #include "dialogkit/Text.h"
 #include "engine/CalcState.h"
 #include "version/VersionData.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QButtonGroup>
 #include <QClipboard>
 #include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
-#include <QGuiApplication>
+#include <QFileIconProvider>
 #include <QLineEdit>
 #include <QMimeData>
-#include <QSaveFile>
 #include <QStandardPaths>
+#include <QTemporaryDir>
+#include <utility>
+
+#ifdef Q_OS_UNIX
+#include <unistd.h>
+#endif
 
 namespace calculator {
 
@@ -111,8 +121,88 @@ std::vector<ResultRow> RowsShownOn(const CCalculatorDlg& dlg) {
   return rows;
 }
 
-QString AskWithFileDialog(QWidget* owner, const QString& suggested) {
-  QFileDialog dialog(owner, dialogkit::ToQString(IdsReportDialogTitle));
+// Finishes the entry in the focused field as leaving it would. False when
+// its leave rejected it and took the focus back.
+bool CommitFocusedEntry(CCalculatorDlg& dlg) {
+  dlg.setFocus(Qt::OtherFocusReason);
+  const QWidget* focused = QApplication::focusWidget();
+  return focused == nullptr || focused == &dlg || focused->window() != &dlg;
+}
+
+// Documents when the user has that folder, else home: a name offered in a
+// folder that does not exist cannot be saved.
+QDir SuggestedFolder() {
+  const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+  if (!documents.isEmpty() && QFileInfo(documents).isDir())
+    return QDir(documents);
+  return QDir::home();
+}
+
+// Draws every entry by its kind alone, with the style's folder and file
+// icons. Qt's own provider reads a file to guess its type, on the main
+// thread too, and a read of /proc/kmsg or of a FIFO never returns.
+class KindOnlyIconProvider : public QFileIconProvider {
+public:
+  using QFileIconProvider::icon;
+  QIcon icon(const QFileInfo& info) const override { return icon(info.isDir() ? Folder : File); }
+  QString type(const QFileInfo& info) const override {
+    if (info.isFile())
+      return QApplication::translate("QAbstractFileIconProvider", "File");
+    return QAbstractFileIconProvider::type(info); // folder, link or unknown, from the name alone
+  }
+};
+
+// The longest name, in bytes, a file in `folder` may have.
+qsizetype NameLimit(const QString& folder) {
+  constexpr qsizetype Usual = 255;
+#ifdef Q_OS_UNIX
+  const long limit = ::pathconf(QFile::encodeName(folder).constData(), _PC_NAME_MAX);
+  return limit > 0 ? static_cast<qsizetype>(limit) : Usual;
+#else
+  Q_UNUSED(folder);
+  return Usual;
+#endif
+}
+
+// The widget dialog ignores a name too long for its folder without a word;
+// this one says what is wrong and stays open for a shorter name.
+class ReportFileDialog : public QFileDialog {
+public:
+  ReportFileDialog(QWidget* owner, const QString& directory, QString boxCaption)
+      : QFileDialog(owner, dialogkit::ToQString(IdsReportDialogTitle), directory),
+        m_boxCaption(std::move(boxCaption)) {}
+
+  void accept() override {
+    if (!SaidNameTooLong())
+      QFileDialog::accept();
+  }
+
+private:
+  bool SaidNameTooLong() {
+    const QStringList files = selectedFiles();
+    if (files.isEmpty())
+      return false;
+    const QFileInfo chosen(files.constFirst());
+    const qsizetype limit = NameLimit(chosen.absolutePath());
+    const qsizetype length = QFile::encodeName(chosen.fileName()).size();
+    if (length <= limit)
+      return false;
+    dialogkit::ShowMessageBox(this, QMessageBox::Warning, m_boxCaption,
+                              dialogkit::ToQString(IdsReportNameTooLong)
+                                  .arg(QString::number(limit), QString::number(length)));
+    return true;
+  }
+
+  QString m_boxCaption;
+};
+
+QString AskWithFileDialog(QWidget* owner, const QString& suggested, const QString& boxCaption) {
+  KindOnlyIconProvider icons; // outlives the dialog that draws with it
+  // The widget dialog lists its first folder as it is built, before it has
+  // the provider: that folder is an empty one of our own.
+  const QTemporaryDir empty;
+  ReportFileDialog dialog(owner, empty.isValid() ? empty.path() : QString(), boxCaption);
+  dialog.setIconProvider(&icons);
   dialog.setAcceptMode(QFileDialog::AcceptSave);
   dialog.setFileMode(QFileDialog::AnyFile);
   dialog.setNameFilter(dialogkit::ToQString(IdsReportFilter));
@@ -124,20 +214,42 @@ QString AskWithFileDialog(QWidget* owner, const QString& suggested) {
   return dialog.selectedFiles().constFirst();
 }
 
+QString ReasonText(const results::SaveOutcome& outcome) {
+  switch (outcome.problem) {
+  case results::SaveProblem::None:
+    break;
+  case results::SaveProblem::NotRegularFile:
+    return dialogkit::ToQString(IdsReportNotRegularFile);
+  case results::SaveProblem::ReadOnly:
+    return dialogkit::ToQString(IdsReportReadOnly);
+  case results::SaveProblem::WriteFailed:
+    return outcome.reason.isEmpty() ? dialogkit::ToQString(IdsReportNotWritten) : outcome.reason;
+  }
+  return {};
+}
+
 } // namespace
 
 void CCalculatorDlg::OnCopyResults() {
-  QGuiApplication::clipboard()->setMimeData(results::RowsAsMimeData(RowsShownOn(*this)).release());
+  RunOwnedModal([this] {
+    if (CommitFocusedEntry(*this))
+      QGuiApplication::clipboard()->setMimeData(
+          results::RowsAsMimeData(RowsShownOn(*this)).release());
+  });
 }
 
 void CCalculatorDlg::OnSaveReport() {
   const QString product = dialogkit::ToQString(version::data::ProductName);
   const QString suggested =
-      QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-          .filePath(dialogkit::ToQString(IdsReportFileName).arg(product));
+      SuggestedFolder().filePath(dialogkit::ToQString(IdsReportFileName).arg(product));
   QString path;
+  // The entry is finished before the file dialog opens, so no box of its
+  // leave opens over that dialog.
   RunOwnedModal([&] {
-    path = m_askReportPath ? m_askReportPath(this, suggested) : AskWithFileDialog(this, suggested);
+    if (!CommitFocusedEntry(*this))
+      return;
+    path = m_askReportPath ? m_askReportPath(this, suggested)
+                           : AskWithFileDialog(this, suggested, m_strMsgCaption);
   });
   if (path.isEmpty())
     return;
@@ -151,19 +263,15 @@ void CCalculatorDlg::OnSaveReport() {
           .arg(ShownNumber(m_state.KFactor), ShownNumber(m_state.PhaseMultiplier),
                ShownNumber(m_state.EffectiveArea)),
   };
-  // Written beside the target and renamed over it only when complete, so a
-  // failure leaves an earlier report as it was and no partial file behind.
-  // A file not committed is discarded when it goes out of scope.
-  QSaveFile file(path);
-  const bool saved = file.open(QIODevice::WriteOnly) &&
-                     results::WriteReportPdf(page, results::ReportPageSize(QLocale()), file) &&
-                     file.commit();
-  if (saved)
+  // Rendered whole in memory first: a page that cannot be drawn leaves any
+  // earlier report as it was.
+  const QByteArray pdf = results::ReportPdf(page, results::ReportPageSize(QLocale()));
+  const QString reason = pdf.isEmpty() ? dialogkit::ToQString(IdsReportNotDrawn)
+                                       : ReasonText(results::SaveWholeFile(path, pdf));
+  if (reason.isEmpty())
     return;
-  const QString reason = file.error() != QFileDevice::NoError
-                             ? file.errorString()
-                             : dialogkit::ToQString(IdsReportNotDrawn);
-  MessageBox(dialogkit::ToQString(IdsReportNotSaved).arg(QDir::toNativeSeparators(path), reason),
+  MessageBox(dialogkit::ToQString(IdsReportNotSaved)
+                 .arg(dialogkit::BoxPath(QDir::toNativeSeparators(path)), reason),
              m_strMsgCaption, QMessageBox::Warning);
 }
 

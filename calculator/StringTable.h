@@ -22,8 +22,9 @@ inline constexpr std::string_view IdsSaveReport = "Save Report...";
 inline constexpr std::string_view IdsCompareWireSizes = "Compare Wire Sizes...";
 
 // Save Report: the file dialog, the name offered, the relation the page
-// states (%1 K, %2 M, %3 A) and the box of a report that could not be saved
-// (%1 the path, %2 the reason).
+// states (%1 K, %2 M, %3 A), the box of a report that could not be saved
+// (%1 the path, %2 the reason) with its reasons, and the file dialog's box
+// for a name the folder cannot hold (%1 its limit, %2 the name's length).
 inline constexpr std::string_view IdsReportDialogTitle = "Save Report";
 inline constexpr std::string_view IdsReportFilter = "PDF files (*.pdf)";
 inline constexpr std::string_view IdsReportFileName = "%1 report.pdf";
@@ -35,5 +36,15 @@ inline constexpr std::string_view IdsReportRelation =
     "in amps.";
 inline constexpr std::string_view IdsReportNotSaved = "The report could not be saved as\n%1\n\n%2";
 inline constexpr std::string_view IdsReportNotDrawn = "The page could not be drawn.";
+inline constexpr std::string_view IdsReportNotRegularFile =
+    "This is not a regular file (it is a device, a pipe or a folder, or a link to one), "
+    "so the report does not replace it.";
+inline constexpr std::string_view IdsReportReadOnly =
+    "The file there is read-only, so the report does not replace it.";
+inline constexpr std::string_view IdsReportNotWritten =
+    "Not all of the report could be written; any earlier file there is kept.";
+inline constexpr std::string_view IdsReportNameTooLong =
+    "The file name is too long: names in this folder may take at most %1 bytes, and this one "
+    "takes %2.\n\nPlease choose a shorter name.";
 
 } // namespace calculator

@@ -4,6 +4,7 @@
 
 #include "ResultsClipboard.h"
 
+#include <QByteArray>
 #include <QDateTime>
 #include <QPageSize>
 #include <QString>
@@ -16,7 +17,7 @@ namespace results {
 
 struct ReportPage {
   QString product; // name and version
-  QDateTime when;
+  QDateTime when;  // printed as local time with its offset from UTC
   std::vector<ResultRow> rows;
   QString relation; // the relation with the factors it was last applied with
 };
@@ -28,5 +29,9 @@ QPageSize ReportPageSize(const QLocale& locale);
 // when the page could not be started or finished; the device's error string
 // then says why, if the device knows.
 bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& device);
+
+// The report rendered in memory, ready to be saved whole; empty when the page
+// could not be drawn.
+QByteArray ReportPdf(const ReportPage& page, const QPageSize& size);
 
 } // namespace results

@@ -1,10 +1,13 @@
 #include "PersistedSettings.h"
+#include "SettingsStore.h"
 
 #include <QFileInfo>
 #include <QSettings>
 #include <QString>
 #include <cmath>
 #include <limits>
+#include <utility>
+#include <vector>
 
 namespace settings {
 
@@ -47,15 +50,16 @@ void LoadSelections(QSettings& store, engine::CalcState& state) {
   store.endGroup();
 }
 
-void StoreSelections(QSettings& store, const engine::CalcState& state) {
-  store.beginGroup(Key(SettingsSection));
+bool StoreSelections(QSettings& store, const engine::CalcState& state) {
+  const QString section = Key(SettingsSection) + u'/';
+  std::vector<std::pair<QString, QVariant>> values;
   for (const PersistedValue& value : PersistedValues) {
     const int stored = value.field != nullptr ? state.*value.field : StoredVoltage(state.Voltage);
-    store.setValue(Key(value.name), stored);
+    values.emplace_back(section + Key(value.name), stored);
   }
-  store.endGroup();
-  // One atomic write of the whole file: a kill leaves the old or the new values.
-  store.sync();
+  // The whole store at once: a kill, a full disk or a write cut short leaves
+  // the old values or the new, never a part.
+  return WriteStore(store, values);
 }
 
 QString StoreApplicationName(const QString& executablePath) {

@@ -50,8 +50,8 @@ void LoadSelections(QSettings& store, engine::CalcState& state);
 
 // Voltage is stored as its whole-number part; a voltage with no such part in
 // 32 bits (infinite, undefined, too large) is stored as 0, which a later
-// start rejects.
-void StoreSelections(QSettings& store, const engine::CalcState& state);
+// start rejects. Written through WriteStore: false leaves the store as it was.
+bool StoreSelections(QSettings& store, const engine::CalcState& state);
 
 // The application name the store is named after: the executable's file name
 // without directory and extension. Qt's default differs: argv[0] as typed on

@@ -2,10 +2,17 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryFile>
+
+#ifndef Q_OS_WIN
+#include <cstdio>
+#endif
 
 namespace settings {
 
@@ -36,21 +43,97 @@ std::unique_ptr<QSettings> OpenStore(const QString& path) {
 }
 
 #ifndef Q_OS_WIN
-bool IsReadablePath(const QString& path) {
+// Absent, or (through links) a regular file of a store's size.
+bool IsUsableStorePath(const QString& path) {
   const QFileInfo info(path);
-  return !info.exists() || info.isFile();
+  return !info.exists() || (info.isFile() && info.size() <= MaxStoreBytes);
 }
 
-// Takes and at once releases the lock QSettings is about to take, so its own
-// unbounded wait cannot start on a lock we could not get.
-bool LockIsFree(const QString& path) {
-  if (!QDir().mkpath(QFileInfo(path).absolutePath()))
+// QLockFile reads a lock it finds to judge it, whole and blocking: only an
+// absent lock or a regular file of a lock's size is left to it. A link is not
+// followed, as it could lead anywhere.
+bool IsUsableLockPath(const QString& path) {
+  const QFileInfo info(path);
+  if (info.isSymLink())
     return false;
-  QLockFile lock(path + QStringLiteral(".lock"));
-  lock.setStaleLockTime(StaleLockMs);
-  if (!lock.tryLock(LockWaitMs))
+  return !info.exists() || (info.isFile() && info.size() <= MaxLockBytes);
+}
+
+// Keeps the store's lock for as long as the store it is attached to lives.
+class HeldLock : public QObject {
+public:
+  HeldLock(std::unique_ptr<QLockFile> lock, QObject* store)
+      : QObject(store), m_lock(std::move(lock)) {}
+
+private:
+  std::unique_ptr<QLockFile> m_lock;
+};
+
+// The lock QSettings would take, taken within the bound; QSettings itself
+// never waits on it, as the store is only replaced by WriteStore.
+std::unique_ptr<QLockFile> TakeLock(const QString& storePath) {
+  const QString lockPath = storePath + QStringLiteral(".lock");
+  if (!IsUsableLockPath(lockPath) || !QDir().mkpath(QFileInfo(storePath).absolutePath()))
+    return nullptr;
+  auto lock = std::make_unique<QLockFile>(lockPath);
+  lock->setStaleLockTime(StaleLockMs);
+  if (!lock->tryLock(LockWaitMs))
+    return nullptr;
+  return lock;
+}
+
+// Files beside the store that a write made; those still listed when it ends
+// are removed.
+class SideFiles {
+public:
+  SideFiles() = default;
+  SideFiles(const SideFiles&) = delete;
+  SideFiles& operator=(const SideFiles&) = delete;
+  ~SideFiles() {
+    for (const QString& path : m_paths)
+      QFile::remove(path);
+  }
+
+  // A fresh name in the target's folder, made as an empty file.
+  QString Make(const QString& target) {
+    QTemporaryFile file(target + QStringLiteral(".XXXXXX"));
+    file.setAutoRemove(false);
+    if (!file.open())
+      return {};
+    m_paths << file.fileName();
+    return file.fileName();
+  }
+  void Keep() { m_paths.clear(); }
+
+private:
+  QStringList m_paths;
+};
+
+bool Rename(const QString& from, const QString& to) {
+  return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
+}
+
+// The side file as QSettings reads it back: it parses, holds exactly the keys
+// meant, each new value as set, fits a store and ends with a whole line (a
+// write cut short ends mid-line or lacks a key).
+bool HoldsWhatWasMeant(const QString& path, QStringList meant,
+                       const std::vector<std::pair<QString, QVariant>>& values) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly) || file.size() > MaxStoreBytes)
     return false;
-  lock.unlock();
+  const QByteArray bytes = file.readAll();
+  if (bytes.size() != file.size() || !bytes.endsWith('\n'))
+    return false;
+  const QSettings readBack(path, QSettings::IniFormat);
+  QStringList keys = readBack.allKeys();
+  keys.sort();
+  meant.sort();
+  if (readBack.status() != QSettings::NoError || keys != meant)
+    return false;
+  for (const auto& [key, value] : values) {
+    if (readBack.value(key).toString() != value.toString())
+      return false;
+  }
   return true;
 }
 #endif
@@ -76,7 +159,7 @@ QString StoreLocation() {
 std::unique_ptr<QSettings> OpenStoreForReading() {
   const QString path = StoreLocation();
 #ifndef Q_OS_WIN
-  if (!IsReadablePath(path))
+  if (!IsUsableStorePath(path))
     return nullptr;
 #endif
   return OpenStore(path);
@@ -84,11 +167,72 @@ std::unique_ptr<QSettings> OpenStoreForReading() {
 
 std::unique_ptr<QSettings> OpenStoreForWriting() {
   const QString path = StoreLocation();
-#ifndef Q_OS_WIN
-  if (!IsReadablePath(path) || !LockIsFree(path))
-    return nullptr;
-#endif
+#ifdef Q_OS_WIN
   return OpenStore(path);
+#else
+  if (!IsUsableStorePath(path))
+    return nullptr;
+  std::unique_ptr<QLockFile> lock = TakeLock(path);
+  if (!lock)
+    return nullptr;
+  std::unique_ptr<QSettings> store = OpenStore(path);
+  new HeldLock(std::move(lock), store.get()); // owned by the store
+  return store;
+#endif
+}
+
+bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>>& values) {
+#ifdef Q_OS_WIN
+  for (const auto& [key, value] : values)
+    store.setValue(key, value);
+  store.sync();
+  return store.status() == QSettings::NoError;
+#else
+  // A store that could not be read would lose the keys it holds.
+  if (store.status() == QSettings::AccessError)
+    return false;
+  // A linked store stays linked: its target is replaced.
+  const QFileInfo named(store.fileName());
+  const QString target = named.isSymLink() ? named.canonicalFilePath() : named.absoluteFilePath();
+  if (target.isEmpty())
+    return false;
+  const QFileInfo old(target);
+  // A read-only store is one the user froze, even to root.
+  if (old.exists() &&
+      (!old.isFile() || !old.isWritable() || !old.permissions().testFlag(QFileDevice::WriteOwner)))
+    return false;
+
+  SideFiles side;
+  const QString written = side.Make(target);
+  const QString checked = side.Make(target);
+  if (written.isEmpty() || checked.isEmpty())
+    return false;
+  // The keys as QSettings holds them, which is what it means to write.
+  QStringList meant;
+  {
+    QSettings file(written, QSettings::IniFormat);
+    for (const QString& key : store.allKeys())
+      file.setValue(key, store.value(key));
+    for (const auto& [key, value] : values)
+      file.setValue(key, value);
+    meant = file.allKeys();
+    file.sync();
+    if (file.status() != QSettings::NoError)
+      return false;
+  }
+  // Read back under a name QSettings has not written in this process: under
+  // the name it wrote, it answers from what it meant to write.
+  if (!Rename(written, checked) || !HoldsWhatWasMeant(checked, meant, values))
+    return false;
+  // The mode of the store it replaces, or the one QSettings gives a new store.
+  QFile::setPermissions(checked, old.exists() ? old.permissions()
+                                              : QFile::ReadOwner | QFile::WriteOwner |
+                                                    QFile::ReadGroup | QFile::ReadOther);
+  if (!Rename(checked, target))
+    return false;
+  side.Keep();
+  return true;
+#endif
 }
 
 } // namespace settings

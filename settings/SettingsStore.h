@@ -1,10 +1,13 @@
 // Where the selections are kept, opened so that a start or an exit never
-// blocks on it: a path that is not a regular file is left alone, and a lock
-// that cannot be had within a short bound skips the write.
+// blocks on it, and written so that a write that does not complete leaves the
+// store as it was.
 #pragma once
 
 #include <QString>
+#include <QVariant>
 #include <memory>
+#include <utility>
+#include <vector>
 
 class QSettings;
 
@@ -19,13 +22,31 @@ namespace settings {
 void SetStoreRoot(const QString& root);
 QString StoreLocation();
 
+// Ours holds eleven short lines and a QLockFile a few; anything far larger is
+// not ours and is neither read nor written (reading it alone could take
+// seconds).
+inline constexpr qint64 MaxStoreBytes = qint64{64} * 1024;
+inline constexpr qint64 MaxLockBytes = qint64{4} * 1024;
+
 // nullptr when the store's path exists but is no regular file (a FIFO would
-// block the read): the selections then take their defaults.
+// block the read) or is larger than MaxStoreBytes: the selections then take
+// their defaults.
 std::unique_ptr<QSettings> OpenStoreForReading();
 
 // nullptr when the store cannot be written safely within about 1.5 seconds:
-// the path is no regular file, its folder cannot be made, or its lock is held
-// by a live process or cannot be cleared by QLockFile's own stale-lock rules.
+// the path is no regular file or too large, its folder cannot be made, its
+// lock is no regular file or too large, or the lock is held by a live process
+// or cannot be cleared by QLockFile's own stale-lock rules. The returned
+// store holds the lock until it is destroyed.
 std::unique_ptr<QSettings> OpenStoreForWriting();
+
+// Sets `values` (keys with their section, "State/Material") in the store
+// `store` was opened on, keeping every other key it holds. On Linux QSettings
+// writes a side file, which is read back and checked (it parses, holds every
+// key, each of `values` as set, and ends with a whole line) before it is
+// renamed over the store; `store` itself is left unchanged. False when the
+// store keeps what it held: it could not be read, is read-only, or the write
+// did not complete.
+bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>>& values);
 
 } // namespace settings

@@ -1,16 +1,29 @@
-// Copy Results and Save Report: what reaches the clipboard and the PDF, and
-// that taking the results away leaves the form, its focus and the record be.
+// Copy Results and Save Report: both first finish the entry being typed, as
+// leaving it would, then take what the form shows; a report is saved whole or
+// not at all, with a box that says where and why; the file dialog never reads
+// a file to draw its list.
 #include "DialogFixture.h"
+#include "WindowWatcher.h"
 
-#include "engine/NumberText.h"
+#include "calculator/StringTable.h"
+#include "dialogkit/Text.h"
 #include "version/VersionData.h"
 
 #include <QClipboard>
+#include <QFileDialog>
+#include <QFileSystemModel>
 #include <QMimeData>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTest>
+
+#ifdef Q_OS_LINUX
+#include <sys/inotify.h>
+#include <sys/stat.h>
+#include <unistd.h>
+#endif
 
 namespace testing_ui {
 namespace {
@@ -25,28 +38,43 @@ QString VersionValue(std::string_view key) {
   return {};
 }
 
+// A box's text without the break opportunities it gives a long path.
+QString Unbroken(QString text) { return text.remove(QChar(0x200B)); }
+
+// The output of a poppler tool on `path`; fails the test when it is missing.
+QString Poppler(const char* name, const QStringList& arguments) {
+  const QString tool = QStandardPaths::findExecutable(QString::fromLatin1(name));
+  if (tool.isEmpty()) {
+    ADD_FAILURE() << name << " is missing: install poppler-utils (scripts/deps.sh lists it)";
+    return {};
+  }
+  QProcess run;
+  run.start(tool, arguments);
+  if (!run.waitForFinished(30000))
+    return {};
+  return QString::fromUtf8(run.readAllStandardOutput());
+}
+
 class CopyResults : public DialogFixture, public ::testing::WithParamInterface<int> {};
 
-// On the form as it starts and after a Load solve, with text typed into an
-// edit and not yet left (shown, but not in the record).
-TEST_P(CopyResults, ClipboardHoldsTheShownValuesAndNothingElseChanges) {
+// On the form as it starts and in a Load solve: a distance typed and not yet
+// left is taken with the results it gives.
+TEST_P(CopyResults, ClipboardHoldsWhatTheFormShowsOnceTheTypedEntryIsTaken) {
   StartDialog();
   const bool load = GetParam() == IdcSolveLoad;
   if (load)
     Click(IdcSolveLoad);
+  const QString solvedBefore = load ? Text(IdcAmps) : ListOf(IdcWireSize)->currentText();
   TypeInto(IdcDistance, QStringLiteral("250"));
   QLineEdit* edit = EditOf(IdcDistance);
-  edit->setSelection(1, 2);
-  const engine::CalcState before = State();
 
   QTest::keyClick(edit, Qt::Key_C, Qt::ControlModifier | Qt::ShiftModifier);
   Settle();
 
   EXPECT_TRUE(m_boxes.Take().empty());
   EXPECT_EQ(QApplication::focusWidget(), edit);
-  EXPECT_EQ(edit->text(), QStringLiteral("250"));
-  EXPECT_EQ(edit->selectedText(), QStringLiteral("50"));
-  EXPECT_EQ(State(), before);
+  EXPECT_EQ(State().Distance, 250.0) << "the entry was taken";
+  EXPECT_NE(load ? Text(IdcAmps) : ListOf(IdcWireSize)->currentText(), solvedBefore);
   const QMimeData* mime = QGuiApplication::clipboard()->mimeData();
   ASSERT_TRUE(mime != nullptr && mime->hasText() && mime->hasHtml());
   const struct {
@@ -80,87 +108,289 @@ INSTANTIATE_TEST_SUITE_P(Form, CopyResults, ::testing::Values(0, IdcSolveLoad));
 
 class SaveReport : public DialogFixture {
 protected:
-  // Saves by the shortcut, answering the path without a file dialog.
-  QString SaveTo(const QString& path) {
+  // Saves by the shortcut, answering the path without a file dialog; returns
+  // the file's bytes.
+  QByteArray SaveTo(const QString& path) {
+    m_asked = 0;
     Dlg().SetReportPathAsker([this, path](QWidget*, const QString& suggested) {
+      ++m_asked;
       m_suggested = suggested;
+      m_boxesBeforeAsking = m_boxes.Count();
       return path;
     });
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
     Settle();
     QFile file(path);
-    return QString::fromLatin1(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
+    const bool readable = QFileInfo(path).isFile() && file.open(QIODevice::ReadOnly);
+    return readable ? file.readAll() : QByteArray();
+  }
+  // A fresh dialog, as after a start.
+  void Restart() {
+    m_dlg->hide();
+    m_dlg.reset();
+    Settle();
+    m_boxes.Take();
+    StartDialog();
   }
 
   QTemporaryDir m_out;
   QString m_suggested;
+  int m_asked = 0;
+  std::size_t m_boxesBeforeAsking = 0;
 };
 
 TEST_F(SaveReport, OnePageWithTheShownValuesOnThePaperOfTheLocale) {
   StartDialog();
-  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
   const QLocale original;
-  for (const auto& [locale, width] :
-       {std::pair{QLocale(QLocale::English, QLocale::UnitedStates), 612},
-        std::pair{QLocale(QLocale::German, QLocale::Germany), 595}}) {
+  for (const auto& [locale, size] :
+       {std::pair{QLocale(QLocale::English, QLocale::UnitedStates), "612 x 792 pts"},
+        std::pair{QLocale(QLocale::German, QLocale::Germany), "595 x 842 pts"}}) {
     SCOPED_TRACE(locale.name().toStdString());
     QLocale::setDefault(locale);
     const QString path = m_out.filePath(locale.name() + ".pdf");
-    const QString pdf = SaveTo(path);
+    const QByteArray pdf = SaveTo(path);
     QLocale::setDefault(original);
-    ASSERT_TRUE(pdf.startsWith(QStringLiteral("%PDF-")));
-    EXPECT_EQ(pdf.count(QRegularExpression(QStringLiteral(R"(/Type\s*/Page\b(?!s))"))), 1);
-    EXPECT_TRUE(pdf.contains(QStringLiteral("/MediaBox [0 0 %1.").arg(width))); // Letter, A4
-    if (tool.isEmpty()) {
-      // The page's content stream holds far more than an empty page's bytes.
-      const auto capture = [&](const QString& pattern) {
-        return QRegularExpression(pattern).match(pdf).captured(1);
-      };
-      const QString contents = capture(QStringLiteral(R"(/Contents (\d+) 0 R)"));
-      const QString length = capture("\\b" + contents + R"( 0 obj\s*<<\s*/Length (\d+) 0 R)");
-      EXPECT_GT(capture("\\b" + length + R"( 0 obj\s*(\d+))").toInt(), 1000);
-      continue;
-    }
-    QProcess extract;
-    extract.start(tool, {path, QStringLiteral("-")});
-    ASSERT_TRUE(extract.waitForFinished(30000));
-    const QString text = QString::fromUtf8(extract.readAllStandardOutput());
-    const auto printed = [](double v) { return QString::fromStdString(engine::PrintNumber(v)); };
+    ASSERT_TRUE(pdf.startsWith("%PDF-"));
+    const QString info = Poppler("pdfinfo", {path});
+    EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
+        << info.toStdString();
+    EXPECT_TRUE(info.contains(QString::fromLatin1(size))) << info.toStdString();
+    const QString text = Poppler("pdftotext", {path, QStringLiteral("-")});
+    // The start's wire-size solve: K of No. 8 copper, single phase, and the
+    // area 16 A over 100 ft needs for 3.6 V of drop.
     for (const QString& wanted :
          {VersionValue("ProductName") + " " + VersionValue("ProductVersion"),
-          QStringLiteral("VD = K × M × L × I / A"), "K = " + printed(State().KFactor),
-          "M = " + printed(State().PhaseMultiplier), "A = " + printed(State().EffectiveArea),
-          Text(IdcVoltage), Text(IdcVoltAmps), Text(IdcDropVolts), Text(IdcFinalVoltage),
+          QStringLiteral("VD = K × M × L × I / A"), QStringLiteral("K = 12.9"),
+          QStringLiteral("M = 2"), QStringLiteral("A = 11466.6666666667"), Text(IdcVoltage),
+          Text(IdcVoltAmps), Text(IdcDropVolts), Text(IdcFinalVoltage),
           ListOf(IdcWireSize)->currentText()})
       EXPECT_TRUE(text.contains(wanted)) << wanted.toStdString() << " in\n" << text.toStdString();
   }
-  if (tool.isEmpty())
-    GTEST_SKIP() << "pdftotext (Debian poppler-utils) not installed: report text not checked";
 }
 
-TEST_F(SaveReport, CancelWritesNothingAndAFailureGivesOneBoxAndNoFile) {
+// Both commands finish the typed entry as leaving the field would: an
+// accepted one leaves the record a leave leaves; a rejected one shows the
+// leave's box and stops the command there.
+TEST_F(SaveReport, AnEntryIsFinishedFirstAndARejectedOneStopsTheCommand) {
   StartDialog();
+  const QString rangeBox = dialogkit::ToQString(IdsOutOfRange).arg(1).arg(1000000);
+  for (const bool save : {false, true}) {
+    for (const QString& typed : {QStringLiteral("240"), QStringLiteral("0")}) {
+      SCOPED_TRACE((save ? "Save Report, " : "Copy Results, ") + typed.toStdString() + " V");
+      const bool rejected = typed == QStringLiteral("0");
+      Restart();
+      TypeInto(IdcVoltage, typed);
+      FocusOn(IdcDistance);
+      EXPECT_EQ(m_boxes.Take().empty(), !rejected);
+      const engine::CalcState left = State();
+
+      Restart();
+      QGuiApplication::clipboard()->setText(QStringLiteral("untouched"));
+      const QString path = m_out.filePath(typed + (save ? ".pdf" : ".txt"));
+      TypeInto(IdcVoltage, typed);
+      if (save) {
+        SaveTo(path);
+      } else {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_C,
+                        Qt::ControlModifier | Qt::ShiftModifier);
+        Settle();
+      }
+      const std::vector<SeenBox> boxes = m_boxes.Take();
+      if (rejected) {
+        ASSERT_FALSE(boxes.empty());
+        EXPECT_EQ(boxes[0].text, rangeBox);
+      } else {
+        EXPECT_TRUE(boxes.empty());
+        EXPECT_TRUE(State() == left);
+        EXPECT_TRUE(HasFocus(IdcVoltage));
+      }
+      if (save) {
+        EXPECT_EQ(m_asked, rejected ? 0 : 1);
+        EXPECT_EQ(QFile::exists(path), !rejected);
+        EXPECT_EQ(m_boxesBeforeAsking, 0U) << "no box of the entry over the file dialog";
+      } else {
+        const QString text = QGuiApplication::clipboard()->text();
+        EXPECT_EQ(text == QStringLiteral("untouched"), rejected);
+        EXPECT_EQ(text.contains(QRegularExpression("System voltage:\\s+" + typed + " V\\n")),
+                  !rejected)
+            << text.toStdString();
+      }
+    }
+  }
+}
+
+// The environment variables a test sets, put back however it ends.
+class Environment {
+public:
+  Environment() = default;
+  Environment(const Environment&) = delete;
+  Environment& operator=(const Environment&) = delete;
+  ~Environment() {
+    for (const auto& [name, value] : m_saved) {
+      if (value.isNull())
+        qunsetenv(name.constData());
+      else
+        qputenv(name.constData(), value);
+    }
+  }
+  void Set(const char* name, const QString& value) {
+    m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
+    qputenv(name, QFile::encodeName(value));
+  }
+
+private:
+  std::vector<std::pair<QByteArray, QByteArray>> m_saved;
+};
+
+TEST_F(SaveReport, TheNameIsOfferedInDocumentsOrElseInTheHomeFolder) {
+  QTemporaryDir fresh;
+  Environment environment;
+  environment.Set("HOME", fresh.path());
+  environment.Set("XDG_CONFIG_HOME", fresh.filePath(QStringLiteral("config")));
+  StartDialog();
+  const QString name = VersionValue("ProductName") + " report.pdf";
+  for (const bool documents : {false, true}) {
+    SCOPED_TRACE(documents ? "Documents" : "no Documents");
+    if (documents) {
+      ASSERT_TRUE(QDir(fresh.path()).mkdir(QStringLiteral("Documents")));
+    }
+    SaveTo({});
+    EXPECT_EQ(m_suggested, QDir(fresh.path()).filePath(documents ? "Documents/" + name : name));
+  }
+}
+
+TEST_F(SaveReport, AFailureGivesOneBoxWithThePathAndTheReasonAndKeepsTheEarlierFile) {
+  StartDialog();
+  const QByteArray earlier = "an earlier report";
+  const QString readOnly = m_out.filePath(QStringLiteral("read-only.pdf"));
+  {
+    QFile file(readOnly);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(earlier);
+  }
+  ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner));
+  const QString fifo = m_out.filePath(QStringLiteral("fifo.pdf"));
+#ifdef Q_OS_LINUX
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+#endif
   const struct {
     QString path;
     std::size_t boxes;
-  } cases[] = {{QString(), 0}, {m_out.filePath("missing/report.pdf"), 1}, {m_out.path(), 1}};
+    QString reason; // empty: the system's
+  } cases[] = {
+      {QString(), 0, {}},
+      {m_out.filePath("missing/report.pdf"), 1, {}},
+#ifdef Q_OS_LINUX
+      {fifo, 1, dialogkit::ToQString(IdsReportNotRegularFile)},
+#endif
+      {readOnly, 1, dialogkit::ToQString(IdsReportReadOnly)},
+      {m_out.filePath(QString(4000, QLatin1Char('n')) + ".pdf"), 1, {}},
+  };
+  const QStringList before = QDir(m_out.path()).entryList(QDir::AllEntries | QDir::System);
   for (const auto& c : cases) {
-    SCOPED_TRACE(c.path.toStdString());
+    SCOPED_TRACE(c.path.left(80).toStdString());
     SaveTo(c.path);
     const std::vector<SeenBox> boxes = m_boxes.Take();
     ASSERT_EQ(boxes.size(), c.boxes);
-    EXPECT_TRUE(QDir(m_out.path()).isEmpty());
-    EXPECT_FALSE(QFile::exists(m_suggested));
+    EXPECT_EQ(QDir(m_out.path()).entryList(QDir::AllEntries | QDir::System), before);
     if (c.boxes == 0)
       continue;
     EXPECT_EQ(boxes[0].caption, VersionValue("ProductName"));
-    // The path, then the reason.
-    EXPECT_TRUE(boxes[0].text.contains(QDir::toNativeSeparators(c.path) + "\n\n"));
-    EXPECT_FALSE(boxes[0].text.endsWith(QLatin1Char('\n')));
+    const QString text = Unbroken(boxes[0].text);
+    const QString path = QDir::toNativeSeparators(c.path);
+    // The path, or for a very long one its start and end; then the reason.
+    EXPECT_TRUE(text.contains(path.left(60))) << text.toStdString();
+    EXPECT_TRUE(text.contains(path.right(60) + "\n\n")) << text.toStdString();
+    EXPECT_FALSE(text.endsWith(QLatin1Char('\n')));
+    if (!c.reason.isEmpty()) {
+      EXPECT_TRUE(text.endsWith("\n\n" + c.reason)) << text.toStdString();
+    }
+    // The box can wrap every line: no run of more than a few dozen
+    // characters without a place to break.
+    EXPECT_LT(boxes[0].text.size(), 800);
+    for (const QString& run :
+         boxes[0].text.split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]"))))
+      EXPECT_LE(run.size(), 40) << run.toStdString();
   }
-  EXPECT_EQ(m_suggested, QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
-                             .filePath(VersionValue("ProductName") + " report.pdf"));
+  QFile kept(readOnly);
+  ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+  EXPECT_EQ(kept.readAll(), earlier);
 }
+
+#ifdef Q_OS_LINUX
+// The names in `folder` that were opened since `watch` was added.
+QStringList OpenedNames(int watch) {
+  QStringList names;
+  alignas(inotify_event) char buffer[4096];
+  for (ssize_t n; (n = ::read(watch, buffer, sizeof buffer)) > 0;) {
+    for (ssize_t at = 0; at < n;) {
+      const auto* event = reinterpret_cast<const inotify_event*>(buffer + at);
+      if (event->len > 0)
+        names << QString::fromLocal8Bit(event->name);
+      at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+    }
+  }
+  return names;
+}
+
+// The widget dialog lists a folder with a file of unknown kind and a FIFO
+// without opening either (opening the FIFO would never return), and says when
+// a name is too long for the folder.
+TEST_F(SaveReport, TheFileDialogNeverReadsAFileAndSaysWhenANameIsTooLong) {
+  QTemporaryDir folder;
+  const QString fifo = folder.filePath(QStringLiteral("pipe"));
+  ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+  {
+    QFile notes(folder.filePath(QStringLiteral("notes")));
+    ASSERT_TRUE(notes.open(QIODevice::WriteOnly));
+    notes.write("no name says what this is");
+  }
+  const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+  ASSERT_GE(watch, 0);
+  ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(folder.path()).constData(), IN_OPEN), 0);
+  StartDialog();
+  bool loaded = false;
+  bool stayedOpen = false;
+  std::size_t boxesOverIt = 0;
+  const auto dialog = WatchModal<QFileDialog>([&](QFileDialog& dlg) {
+    auto* model = dlg.findChild<QFileSystemModel*>();
+    ASSERT_TRUE(model != nullptr);
+    const QSignalSpy listed(model, &QFileSystemModel::directoryLoaded);
+    dlg.setDirectory(folder.path());
+    loaded = QTest::qWaitFor(
+        [&] {
+          for (const QList<QVariant>& signal : listed) {
+            if (signal.value(0).toString() == folder.path())
+              return true;
+          }
+          return false;
+        },
+        5000);
+    QTest::qWait(300); // the kinds and icons looked up for what was listed
+    auto* name = dlg.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    ASSERT_TRUE(name != nullptr);
+    name->setText(QString(4000, QLatin1Char('n')) + ".pdf");
+    QTest::keyClick(name, Qt::Key_Return);
+    Settle();
+    stayedOpen = dlg.isVisible();
+    boxesOverIt = m_boxes.Count();
+    dlg.reject();
+  });
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+  Settle();
+  EXPECT_EQ(dialog->Count(), 1);
+  EXPECT_TRUE(loaded);
+  EXPECT_EQ(OpenedNames(watch), QStringList()) << "a listed file was opened";
+  ::close(watch);
+  EXPECT_TRUE(stayedOpen);
+  EXPECT_EQ(boxesOverIt, 1U);
+  const std::vector<SeenBox> boxes = m_boxes.Take();
+  ASSERT_EQ(boxes.size(), 1U);
+  EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("too long"))) << boxes[0].text.toStdString();
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System),
+            QStringList({"notes", "pipe"}));
+}
+#endif
 
 } // namespace
 } // namespace testing_ui

@@ -8,7 +8,8 @@
 namespace results {
 namespace {
 
-const CopiedTable Table = {{"Size", "Drop <V>"}, {{{"No. 8", "3.6"}, true}, {{"A & B", ""}, false}}};
+const CopiedTable Table = {{"Size", "Drop <V>"},
+                           {{{"No. 8", "3.6"}, true}, {{"A & B", ""}, false}}};
 
 TEST(ResultsClipboard, HtmlHasHeadingsEscapedCellsAndEmphasisedRows) {
   const QString html = TableAsHtml(Table, QStringLiteral("border=\"1\""));
