@@ -4,9 +4,9 @@
 #include "CalculatorTemplate.h"
 #include "StringTable.h"
 #include "about/AboutDlg.h"
+#include "dialogkit/Desktop.h"
 #include "dialogkit/MessageBox.h"
 #include "dialogkit/OwnedModal.h"
-#include "dialogkit/Desktop.h"
 
 #include <QApplication>
 #include <QButtonGroup>

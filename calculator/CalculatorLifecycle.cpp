@@ -6,7 +6,6 @@
 #include "StringTable.h"
 #include "dialogkit/Text.h"
 #include "settings/PersistedSettings.h"
-#include "settings/SettingsStore.h"
 
 #include "engine/ConductorTables.h"
 #include "engine/Operations.h"
@@ -15,7 +14,6 @@
 #include <QButtonGroup>
 #include <QGroupBox>
 #include <QLineEdit>
-#include <QSettings>
 
 namespace calculator {
 
@@ -60,16 +58,9 @@ void CCalculatorDlg::OnInitDialog() {
 
 void CCalculatorDlg::SetIcons() { setWindowIcon(Icon()); }
 
-void CCalculatorDlg::LoadStoredSelections() {
-  if (const std::unique_ptr<QSettings> store = settings::OpenStoreForReading())
-    settings::LoadSelections(*store, m_state);
-}
+void CCalculatorDlg::LoadStoredSelections() { settings::ReadStoredSelections(m_state); }
 
-void CCalculatorDlg::StoreSelections() {
-  // A store that cannot be written safely now keeps the previous exit's values.
-  if (const std::unique_ptr<QSettings> store = settings::OpenStoreForWriting())
-    settings::StoreSelections(*store, m_state);
-}
+void CCalculatorDlg::StoreSelections() { settings::WriteStoredSelections(m_state); }
 
 void CCalculatorDlg::CreateToolTips() {
   for (const FormBinding& binding : FormBindings) {

@@ -1,11 +1,16 @@
 #include "PersistedSettings.h"
 #include "SettingsStore.h"
 
+#ifdef Q_OS_WIN
+#include "RegistryStore.h"
+#endif
+
 #include <QFileInfo>
 #include <QSettings>
 #include <QString>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -13,6 +18,7 @@ namespace settings {
 
 namespace {
 
+#ifndef Q_OS_WIN
 QString Key(std::string_view name) {
   return QString::fromLatin1(name.data(), static_cast<qsizetype>(name.size()));
 }
@@ -28,6 +34,9 @@ int ReadValue(const QSettings& store, const PersistedValue& value) {
     return value.DefaultValue();
   return static_cast<int>(stored);
 }
+#endif
+
+} // namespace
 
 int StoredVoltage(double voltage) {
   const double whole = std::trunc(voltage);
@@ -36,8 +45,7 @@ int StoredVoltage(double voltage) {
   return static_cast<int>(whole);
 }
 
-} // namespace
-
+#ifndef Q_OS_WIN
 void LoadSelections(QSettings& store, engine::CalcState& state) {
   store.beginGroup(Key(SettingsSection));
   for (const PersistedValue& value : PersistedValues) {
@@ -60,6 +68,25 @@ bool StoreSelections(QSettings& store, const engine::CalcState& state) {
   // The whole store at once: a kill, a full disk or a write cut short leaves
   // the old values or the new, never a part.
   return WriteStore(store, values);
+}
+#endif
+
+void ReadStoredSelections(engine::CalcState& state) {
+#ifdef Q_OS_WIN
+  LoadSelectionsFromRegistry(StoreLocation(), state);
+#else
+  if (const std::unique_ptr<QSettings> store = OpenStoreForReading())
+    LoadSelections(*store, state);
+#endif
+}
+
+void WriteStoredSelections(const engine::CalcState& state) {
+#ifdef Q_OS_WIN
+  StoreSelectionsInRegistry(StoreLocation(), state);
+#else
+  if (const std::unique_ptr<QSettings> store = OpenStoreForWriting())
+    StoreSelections(*store, state);
+#endif
 }
 
 QString StoreApplicationName(const QString& executablePath) {

@@ -6,6 +6,7 @@
 #include "engine/ConductorTables.h"
 
 #include <QString>
+#include <QtGlobal>
 #include <array>
 #include <string_view>
 
@@ -44,14 +45,24 @@ inline constexpr std::array<PersistedValue, 11> PersistedValues = {{
      static_cast<int>(engine::VoltageRange.max)},
 }};
 
-// Absent, non-numeric, negative, fractional or out-of-range values give that
-// value's default.
+#ifndef Q_OS_WIN
+// The INI file of Linux: absent, non-numeric, negative, fractional or
+// out-of-range values give that value's default.
 void LoadSelections(QSettings& store, engine::CalcState& state);
 
 // Voltage is stored as its whole-number part; a voltage with no such part in
 // 32 bits (infinite, undefined, too large) is stored as 0, which a later
 // start rejects. Written through WriteStore: false leaves the store as it was.
 bool StoreSelections(QSettings& store, const engine::CalcState& state);
+#endif
+// The whole-number part stored for a voltage, 0 where it has none in 32 bits.
+int StoredVoltage(double voltage);
+
+// The user's own store (SettingsStore.h says where): the INI file on Linux,
+// the registry on Windows. A store that cannot be read gives the defaults;
+// one that cannot be written safely keeps the previous exit's values.
+void ReadStoredSelections(engine::CalcState& state);
+void WriteStoredSelections(const engine::CalcState& state);
 
 // The application name the store is named after: the executable's file name
 // without directory and extension. Qt's default differs: argv[0] as typed on

@@ -30,19 +30,12 @@ QString& Root() {
   return root;
 }
 
+#ifndef Q_OS_WIN
+// One file and no fallbacks: a value missing there takes its default.
 std::unique_ptr<QSettings> OpenStore(const QString& path) {
-#ifdef Q_OS_WIN
-  auto store = std::make_unique<QSettings>(path, QSettings::NativeFormat);
-  // Only the user's own key counts, not a maker-wide or machine-wide one.
-  store->setFallbacksEnabled(false);
-  return store;
-#else
-  // One file and no fallbacks: a value missing there takes its default.
   return std::make_unique<QSettings>(path, QSettings::IniFormat);
-#endif
 }
 
-#ifndef Q_OS_WIN
 // Absent, or (through links) a regular file of a store's size.
 bool IsUsableStorePath(const QString& path) {
   const QFileInfo info(path);
@@ -156,20 +149,16 @@ QString StoreLocation() {
 #endif
 }
 
+#ifndef Q_OS_WIN
 std::unique_ptr<QSettings> OpenStoreForReading() {
   const QString path = StoreLocation();
-#ifndef Q_OS_WIN
   if (!IsUsableStorePath(path))
     return nullptr;
-#endif
   return OpenStore(path);
 }
 
 std::unique_ptr<QSettings> OpenStoreForWriting() {
   const QString path = StoreLocation();
-#ifdef Q_OS_WIN
-  return OpenStore(path);
-#else
   if (!IsUsableStorePath(path))
     return nullptr;
   std::unique_ptr<QLockFile> lock = TakeLock(path);
@@ -178,16 +167,9 @@ std::unique_ptr<QSettings> OpenStoreForWriting() {
   std::unique_ptr<QSettings> store = OpenStore(path);
   new HeldLock(std::move(lock), store.get()); // owned by the store
   return store;
-#endif
 }
 
 bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>>& values) {
-#ifdef Q_OS_WIN
-  for (const auto& [key, value] : values)
-    store.setValue(key, value);
-  store.sync();
-  return store.status() == QSettings::NoError;
-#else
   // A store that could not be read would lose the keys it holds.
   if (store.status() == QSettings::AccessError)
     return false;
@@ -232,7 +214,7 @@ bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>
     return false;
   side.Keep();
   return true;
-#endif
 }
+#endif
 
 } // namespace settings

@@ -3,6 +3,8 @@
 // store as it was.
 #pragma once
 
+#include <QtGlobal>
+
 #include <QString>
 #include <QVariant>
 #include <memory>
@@ -21,6 +23,10 @@ namespace settings {
 // user's own back.
 void SetStoreRoot(const QString& root);
 QString StoreLocation();
+
+#ifndef Q_OS_WIN
+// The INI file of Linux (Windows keeps the selections in the registry,
+// RegistryStore.h).
 
 // Ours holds eleven short lines and a QLockFile a few; anything far larger is
 // not ours and is neither read nor written (reading it alone could take
@@ -48,5 +54,6 @@ std::unique_ptr<QSettings> OpenStoreForWriting();
 // store keeps what it held: it could not be read, is read-only, or the write
 // did not complete.
 bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>>& values);
+#endif
 
 } // namespace settings

@@ -22,12 +22,15 @@ class StoreFixture : public WidgetFixture {
 protected:
   void SetUp() override;
   void TearDown() override;
-  // The store file the dialog reads and writes, for the current app name.
+  // The store the dialog reads and writes, for the current app name: a file
+  // on Linux, a registry key on Windows (StoreText.h reads both).
   QString StorePath() const;
-  // Writes raw INI text as the store, before the dialog starts.
+  // Writes raw INI text as the store, before the dialog starts; on Windows
+  // as the registry values it stands for.
   void WriteStore(const QByteArray& iniText) const;
 
   std::unique_ptr<QTemporaryDir> m_dir;
+  QString m_root; // under which the store lives
 };
 
 class DialogFixture : public StoreFixture {

@@ -154,6 +154,10 @@ using DefaultStart = LifecycleRows<StoreRow>;
 
 TEST_P(DefaultStart, ShowsDefaultsAndWritesNothing) {
   const StoreRow& row = GetParam();
+#ifdef Q_OS_WIN
+  if (std::string_view(row.label) == "LowerCaseSection")
+    GTEST_SKIP() << "registry keys are named without regard to case";
+#endif
   if (row.ini != nullptr)
     WriteStore(row.ini);
   const QByteArray before = FileBytes(StorePath());
@@ -164,7 +168,7 @@ TEST_P(DefaultStart, ShowsDefaultsAndWritesNothing) {
   EXPECT_EQ(Text(IdcAmps), QStringLiteral("16"));
   EXPECT_TRUE(HasFocus(IdcSingle));
   // The store is only written at exit.
-  EXPECT_EQ(QFileInfo::exists(StorePath()), row.ini != nullptr);
+  EXPECT_EQ(StoreExists(StorePath()), row.ini != nullptr);
   EXPECT_EQ(FileBytes(StorePath()), before);
 }
 
@@ -175,10 +179,15 @@ INSTANTIATE_TEST_SUITE_P(Lifecycle, DefaultStart,
                          RowName<StoreRow>);
 
 TEST_F(LifecycleStart, MakerWideStoreIsNotAFallback) {
+  const QByteArray makerWide = "[State]\nMaterial=1\nSolveFor=2\nVoltage=240\n";
+#ifdef Q_OS_WIN
+  WriteRegistryFromIni(m_root + QStringLiteral("\\Orrelby"), makerWide);
+#else
   QFile file(m_dir->path() + QStringLiteral("/Orrelby.conf"));
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-  file.write("[State]\nMaterial=1\nSolveFor=2\nVoltage=240\n");
+  file.write(makerWide);
   file.close();
+#endif
   StartDialog();
   ExpectShown(DefaultsShown);
 }
@@ -469,7 +478,8 @@ TEST_P(BadExitVoltage, IsRejectedAtTheNextStart) {
   ASSERT_EQ(boxes.size(), 1u);
   EXPECT_EQ(boxes[0].text, QStringLiteral("Please enter a number between 1 and 1000000."));
   bool ok = false;
-  const int written = QString::fromStdString(StoredState()["Voltage"]).toInt(&ok);
+  // Stored as 32 bits: Windows shows them unsigned.
+  const long long written = QString::fromStdString(StoredState()["Voltage"]).toLongLong(&ok);
   EXPECT_TRUE(ok);
   EXPECT_FALSE(written >= 1 && written <= 1000000) << written;
   Restart();
@@ -531,8 +541,8 @@ TEST_P(ClosedBy, WritesTheStoreOnceAndEndsTheRun) {
   // Aluminum needs a larger size than copper: "No. 6".
   EXPECT_EQ(StoredState(), StoredWith({{"Material", "1"}, {"Raceway", "2"}, {"WireSize", "17"}}));
 
-  const QByteArray marker = "[State]\nMaterial=0\nRaceway=1\n";
-  WriteStore(marker);
+  WriteStore("[State]\nMaterial=0\nRaceway=1\n");
+  const QByteArray marker = FileBytes(StorePath());
   CloseAgainEveryWay();
   EXPECT_EQ(FileBytes(StorePath()), marker);
 }
@@ -571,7 +581,7 @@ TEST_P(EnterKey, CalculatesAndNeverCloses) {
   Settle();
   EXPECT_TRUE(m_dlg->isVisible());
   EXPECT_EQ(Text(IdcVoltAmps), QStringLiteral("3000"));
-  EXPECT_FALSE(QFileInfo::exists(StorePath()));
+  EXPECT_FALSE(StoreExists(StorePath()));
 }
 
 INSTANTIATE_TEST_SUITE_P(Lifecycle, EnterKey,
@@ -588,9 +598,9 @@ TEST_F(LifecycleExit, ModalRunEndsWithTheCancelResult) {
 }
 
 TEST_F(LifecycleExit, AnotherExecutableNameHasItsOwnStore) {
-  const QByteArray ours = "[State]\nMaterial=1\nVoltage=240\n";
-  WriteStore(ours);
+  WriteStore("[State]\nMaterial=1\nVoltage=240\n");
   const QString tamsik = StorePath();
+  const QByteArray ours = FileBytes(tamsik);
   QApplication::setApplicationName(QStringLiteral("Tamsik-copy"));
   StartDialog();
   ExpectShown(DefaultsShown);
@@ -604,6 +614,9 @@ enum class Unusable { FolderInPlace, PathThroughFile, BinaryGarbage };
 using UnusableStore = LifecycleRows<std::pair<const char*, Unusable>>;
 
 TEST_P(UnusableStore, GivesDefaultsAndClosesSilently) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "a file's states; the registry's own are in RegistryStoreTest";
+#endif
   switch (GetParam().second) {
   case Unusable::FolderInPlace:
     ASSERT_TRUE(QDir().mkpath(StorePath()));

@@ -140,6 +140,9 @@ protected:
 };
 
 TEST_F(SaveReport, OnePageWithTheShownValuesOnThePaperOfTheLocale) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "poppler's tools run on Linux; the Linux run reads the page";
+#endif
   StartDialog();
   const QLocale original;
   for (const auto& [locale, size] :
@@ -243,6 +246,9 @@ private:
 };
 
 TEST_F(SaveReport, TheNameIsOfferedInDocumentsOrElseInTheHomeFolder) {
+#ifdef Q_OS_WIN
+  GTEST_SKIP() << "Windows gives every user a Documents folder, found through the shell";
+#endif
   QTemporaryDir fresh;
   Environment environment;
   environment.Set("HOME", fresh.path());
