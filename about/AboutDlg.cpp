@@ -92,6 +92,7 @@ void CAboutDlg::ApplyTitleFont() {
   m_fontTitle.setPixelSize(-TitleFontHeight(logicalDpiY()));
   m_fontTitle.setBold(true);
   m_fontTitle.setItalic(true);
+  m_fontTitle = dialogkit::DrawableFont(m_fontTitle);
   QWidget* title = GetDlgItem(about::IdcAboutTitle);
   title->setFont(m_fontTitle);
   // The title is taller than its one line of dialog text: grow the label

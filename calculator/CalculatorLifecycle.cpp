@@ -4,6 +4,7 @@
 #include "CalculatorTemplate.h"
 #include "FormBindings.h"
 #include "StringTable.h"
+#include "dialogkit/TemplateBuilder.h"
 #include "dialogkit/Text.h"
 #include "settings/PersistedSettings.h"
 
@@ -73,6 +74,7 @@ void CCalculatorDlg::ApplyCaptionFont() {
   m_captionFont = font();
   m_captionFont.setBold(true);
   m_captionFont.setItalic(true);
+  m_captionFont = dialogkit::DrawableFont(m_captionFont);
   for (const int id : {IdcSystemTypeBox, IdcSolutionBox})
     GetDlgItem(id)->setFont(m_captionFont);
 }

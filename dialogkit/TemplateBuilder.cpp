@@ -10,6 +10,7 @@
 #include <QDialog>
 #include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
@@ -172,6 +173,16 @@ void SetDialogFrame(QDialog& dialog) {
 QFont TemplateFont(const DialogTemplate& tmpl) {
   QFont font(ToQString(tmpl.fontFace), tmpl.pointSize);
   font.setStyleHint(QFont::SansSerif);
+  return font;
+}
+
+QFont DrawableFont(QFont font) {
+  const QString family = font.family();
+  if (!QFontDatabase::hasFamily(family) || QFontDatabase::isSmoothlyScalable(family))
+    return font;
+  // Tahoma first: it has a bold cut of its own.
+  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Microsoft Sans Serif"),
+                    QStringLiteral("Arial"), family});
   return font;
 }
 

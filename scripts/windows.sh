@@ -13,7 +13,7 @@ root=$PWD
 step() { printf '\n==== %s\n' "$*"; }
 
 bash scripts/deps.sh g++-mingw-w64-x86-64-posix googletest wine wine64 fonts-wine nsis icoutils \
-  xdotool imagemagick x11-apps
+  xdotool
 
 cache=${QUILLFEN_WINDOWS_CACHE:-${XDG_CACHE_HOME:-$HOME/.cache}/quillfen-windows}
 mkdir -p "$cache"

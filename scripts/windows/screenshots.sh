@@ -10,6 +10,7 @@ build=$(realpath "$1")
 dpi=$2
 out=$(realpath -m "$3")
 mkdir -p "$out"
+bash scripts/deps.sh xvfb xauth xdotool imagemagick >/dev/null
 : "${QUILLFEN_QT_WIN:?set it to the Qt for Windows prefix, as scripts/windows.sh does}"
 export WINEPREFIX="$build/wineprefix" WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 
