@@ -198,8 +198,7 @@ public:
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint &&
-        dynamic_cast<compare::CDropChart*>(watched) != nullptr) {
+    if (event->type() == QEvent::Paint && dynamic_cast<compare::CDropChart*>(watched) != nullptr) {
       QWidget* dialog = static_cast<QWidget*>(watched)->window();
       if (!dialog->property("closing").toBool()) {
         dialog->setProperty("closing", true);
