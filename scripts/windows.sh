@@ -44,10 +44,11 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 
 # One virtual display for everything Wine shows, and one Wine server kept
 # running for the whole run, so each test program starts quickly.
-display_log="$root/$build/xvfb.log"
-Xvfb :97 -screen 0 1280x1024x24 -nolisten tcp >"$display_log" 2>&1 &
+display=97
+while [[ -e /tmp/.X$display-lock ]]; do display=$((display + 1)); done
+Xvfb ":$display" -screen 0 1280x1024x24 -nolisten tcp >"$root/$build/xvfb.log" 2>&1 &
 xvfb=$!
-export DISPLAY=:97
+export DISPLAY=":$display"
 cleanup() {
   wineserver -k 2>/dev/null || true
   kill "$xvfb" 2>/dev/null || true
