@@ -16,9 +16,9 @@
 #include <memory>
 
 #ifdef Q_OS_LINUX
-#include <csignal>
+#include "FileSizeLimit.h"
+
 #include <ctime>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -138,28 +138,7 @@ TEST(Report, HeadingsOverTheTableLocalTimeWithItsOffsetAndRoomBeforeTheRelation)
   EXPECT_GT(relation.top - last.bottom, second.top - first.bottom);
 }
 
-// Writes past `bytes` fail for the whole process while this lives, as on a
-// full disk (EFBIG instead of ENOSPC).
-class FileSizeLimit {
-public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &m_old);
-    rlimit limit = m_old;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &m_old);
-    std::signal(SIGXFSZ, m_oldHandler);
-  }
-
-private:
-  rlimit m_old{};
-  void (*m_oldHandler)(int) = nullptr;
-};
+using testing_ui::FileSizeLimit;
 
 enum class Target { Earlier, Fifo, LinkToFifo, Device, ReadOnly, LinkToEarlier, CutShort };
 

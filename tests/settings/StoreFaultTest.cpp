@@ -20,9 +20,9 @@
 #include <thread>
 
 #ifdef Q_OS_LINUX
-#include <csignal>
+#include "FileSizeLimit.h"
+
 #include <fcntl.h>
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #endif
@@ -34,29 +34,7 @@ using testing_ui::FileBytes;
 using testing_ui::SectionText;
 
 #ifdef Q_OS_LINUX
-// Writes past `bytes` fail for the whole process while this lives, as on a
-// full disk: the write that crosses the limit is cut short, the next one
-// fails (EFBIG instead of ENOSPC).
-class FileSizeLimit {
-public:
-  explicit FileSizeLimit(rlim_t bytes) {
-    ::getrlimit(RLIMIT_FSIZE, &m_old);
-    rlimit limit = m_old;
-    limit.rlim_cur = bytes;
-    ::setrlimit(RLIMIT_FSIZE, &limit);
-    m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-  }
-  FileSizeLimit(const FileSizeLimit&) = delete;
-  FileSizeLimit& operator=(const FileSizeLimit&) = delete;
-  ~FileSizeLimit() {
-    ::setrlimit(RLIMIT_FSIZE, &m_old);
-    std::signal(SIGXFSZ, m_oldHandler);
-  }
-
-private:
-  rlimit m_old{};
-  void (*m_oldHandler)(int) = nullptr;
-};
+using testing_ui::FileSizeLimit;
 
 // Opens the writing end of a FIFO whenever a reader waits on it, so that the
 // reader is released and the test knows it was read; a writer waiting on it
