@@ -57,6 +57,9 @@ trap cleanup EXIT
 
 step "Wine prefix"
 bash scripts/windows/wine-prefix.sh
+# The prefix's own server may still be lingering; a second persistent one
+# would refuse to start.
+wineserver -w
 wineserver -p
 
 step "Cross-build"
@@ -77,6 +80,10 @@ step "Portable zip and installer"
 cmake --build "$build" --target windows_packages
 
 step "Installer under Wine"
+# The installer test waits for Wine to go idle after each step, which a
+# persistent server never does.
+wineserver -k || true
+wineserver -w
 bash scripts/windows/installer-test.sh "$build"/dist/*-win64-setup.exe
 
 step "Windows build, tests and packages passed"

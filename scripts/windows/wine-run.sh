@@ -18,16 +18,23 @@ while IFS='=' read -r name _; do
 done < <(env)
 export WINEDEBUG=${WINEDEBUG:--all}
 
+# The Wine services a first program starts outlive it and inherit its
+# standard output and error; on a pipe (CTest, CMake's test discovery) the
+# reader would then wait for them for ever. The program writes to files here,
+# copied out once it has ended.
+#
 # Wine 8's loader now and then trips a glibc assertion while the process
 # exits ("Inconsistency detected by ld.so: dl-fini.c"), after the program has
 # finished: that run alone is repeated, at most twice. Any other failure
 # stands as it is.
+output=$(mktemp)
 errors=$(mktemp)
-trap 'rm -f "$errors"' EXIT
+trap 'rm -f "$output" "$errors"' EXIT
 for attempt in 1 2 3; do
   status=0
-  wine "$@" 2> >(tee "$errors" >&2) || status=$?
-  wait
+  wine "$@" >"$output" 2>"$errors" || status=$?
+  cat "$output"
+  cat "$errors" >&2
   if [[ $status -eq 0 ]] || ! grep -q 'Inconsistency detected by ld.so: dl-fini.c' "$errors"; then
     exit "$status"
   fi
