@@ -3,6 +3,7 @@
 // not at all, with a box that says where and why; the file dialog never reads
 // a file to draw its list.
 #include "DialogFixture.h"
+#include "ProcessTools.h"
 #include "WindowWatcher.h"
 
 #include "calculator/StringTable.h"
@@ -13,10 +14,8 @@
 #include <QFileDialog>
 #include <QFileSystemModel>
 #include <QMimeData>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTest>
 
 #ifdef Q_OS_LINUX
@@ -30,30 +29,10 @@ namespace {
 
 using namespace calculator;
 
-QString VersionValue(std::string_view key) {
-  for (const version::data::StringValue& value : version::data::Strings) {
-    if (value.Key == key)
-      return QString::fromUtf8(value.Text.data(), static_cast<qsizetype>(value.Text.size()));
-  }
-  return {};
-}
+QString ProductName() { return dialogkit::ToQString(version::data::ProductName); }
 
 // A box's text without the break opportunities it gives a long path.
 QString Unbroken(QString text) { return text.remove(QChar(0x200B)); }
-
-// The output of a poppler tool on `path`; fails the test when it is missing.
-QString Poppler(const char* name, const QStringList& arguments) {
-  const QString tool = QStandardPaths::findExecutable(QString::fromLatin1(name));
-  if (tool.isEmpty()) {
-    ADD_FAILURE() << name << " is missing: install poppler-utils (scripts/deps.sh lists it)";
-    return {};
-  }
-  QProcess run;
-  run.start(tool, arguments);
-  if (!run.waitForFinished(30000))
-    return {};
-  return QString::fromUtf8(run.readAllStandardOutput());
-}
 
 class CopyResults : public DialogFixture, public ::testing::WithParamInterface<int> {};
 
@@ -154,15 +133,15 @@ TEST_F(SaveReport, OnePageWithTheShownValuesOnThePaperOfTheLocale) {
     const QByteArray pdf = SaveTo(path);
     QLocale::setDefault(original);
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
-    const QString info = Poppler("pdfinfo", {path});
+    const QString info = PopplerOutput("pdfinfo", {path});
     EXPECT_TRUE(info.contains(QRegularExpression(QStringLiteral("Pages:\\s+1\\n"))))
         << info.toStdString();
     EXPECT_TRUE(info.contains(QString::fromLatin1(size))) << info.toStdString();
-    const QString text = Poppler("pdftotext", {path, QStringLiteral("-")});
+    const QString text = PopplerOutput("pdftotext", {path, QStringLiteral("-")});
     // The start's wire-size solve: K of No. 8 copper, single phase, and the
     // area 16 A over 100 ft needs for 3.6 V of drop.
     for (const QString& wanted :
-         {VersionValue("ProductName") + " " + VersionValue("ProductVersion"),
+         {ProductName() + " " + dialogkit::ToQString(version::data::VersionText),
           QStringLiteral("VD = K × M × L × I / A"), QStringLiteral("K = 12.9"),
           QStringLiteral("M = 2"), QStringLiteral("A = 11466.6666666667"), Text(IdcVoltage),
           Text(IdcVoltAmps), Text(IdcDropVolts), Text(IdcFinalVoltage),
@@ -222,39 +201,15 @@ TEST_F(SaveReport, AnEntryIsFinishedFirstAndARejectedOneStopsTheCommand) {
   }
 }
 
-// The environment variables a test sets, put back however it ends.
-class Environment {
-public:
-  Environment() = default;
-  Environment(const Environment&) = delete;
-  Environment& operator=(const Environment&) = delete;
-  ~Environment() {
-    for (const auto& [name, value] : m_saved) {
-      if (value.isNull())
-        qunsetenv(name.constData());
-      else
-        qputenv(name.constData(), value);
-    }
-  }
-  void Set(const char* name, const QString& value) {
-    m_saved.emplace_back(name, qEnvironmentVariableIsSet(name) ? qgetenv(name) : QByteArray());
-    qputenv(name, QFile::encodeName(value));
-  }
-
-private:
-  std::vector<std::pair<QByteArray, QByteArray>> m_saved;
-};
-
 TEST_F(SaveReport, TheNameIsOfferedInDocumentsOrElseInTheHomeFolder) {
 #ifdef Q_OS_WIN
   GTEST_SKIP() << "Windows gives every user a Documents folder, found through the shell";
 #endif
   QTemporaryDir fresh;
-  Environment environment;
-  environment.Set("HOME", fresh.path());
-  environment.Set("XDG_CONFIG_HOME", fresh.filePath(QStringLiteral("config")));
+  const ScopedEnv home("HOME", QFile::encodeName(fresh.path()));
+  const ScopedEnv config("XDG_CONFIG_HOME", QFile::encodeName(fresh.filePath("config")));
   StartDialog();
-  const QString name = VersionValue("ProductName") + " report.pdf";
+  const QString name = ProductName() + " report.pdf";
   for (const bool documents : {false, true}) {
     SCOPED_TRACE(documents ? "Documents" : "no Documents");
     if (documents) {
@@ -301,7 +256,7 @@ TEST_F(SaveReport, AFailureGivesOneBoxWithThePathAndTheReasonAndKeepsTheEarlierF
     EXPECT_EQ(QDir(m_out.path()).entryList(QDir::AllEntries | QDir::System), before);
     if (c.boxes == 0)
       continue;
-    EXPECT_EQ(boxes[0].caption, VersionValue("ProductName"));
+    EXPECT_EQ(boxes[0].caption, ProductName());
     const QString text = Unbroken(boxes[0].text);
     const QString path = QDir::toNativeSeparators(c.path);
     // The path, or for a very long one its start and end; then the reason.

@@ -8,17 +8,15 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLocale>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
 
 #ifdef Q_OS_LINUX
 #include "FileSizeLimit.h"
+#include "ProcessTools.h"
 
-#include <ctime>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -40,21 +38,13 @@ ReportPage Page() {
 // pdftotext's reading of `pdf`, with `options` ("-bbox-layout" for the
 // positions of lines).
 QString PdfText(const QByteArray& pdf, const QStringList& options = {}) {
-  const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-  if (tool.isEmpty()) {
-    ADD_FAILURE() << "pdftotext is missing: install poppler-utils (scripts/deps.sh lists it)";
-    return {};
-  }
   QTemporaryDir dir;
   QFile file(dir.filePath(QStringLiteral("report.pdf")));
   if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size())
     return {};
   file.close();
-  QProcess extract;
-  extract.start(tool, options + QStringList{file.fileName(), QStringLiteral("-")});
-  if (!extract.waitForFinished(30000))
-    return {};
-  return QString::fromUtf8(extract.readAllStandardOutput());
+  return testing_ui::PopplerOutput("pdftotext",
+                                   options + QStringList{file.fileName(), QStringLiteral("-")});
 }
 
 struct Line {
@@ -81,28 +71,6 @@ Line LineStarting(const QString& layout, const QString& words) {
   return {};
 }
 
-// The process's time zone for a while, as a POSIX TZ string.
-class TimeZone {
-public:
-  explicit TimeZone(const char* tz) : m_old(qgetenv("TZ")), m_had(qEnvironmentVariableIsSet("TZ")) {
-    qputenv("TZ", tz);
-    ::tzset();
-  }
-  TimeZone(const TimeZone&) = delete;
-  TimeZone& operator=(const TimeZone&) = delete;
-  ~TimeZone() {
-    if (m_had)
-      qputenv("TZ", m_old);
-    else
-      qunsetenv("TZ");
-    ::tzset();
-  }
-
-private:
-  QByteArray m_old;
-  bool m_had;
-};
-
 TEST(Report, HeadingsOverTheTableLocalTimeWithItsOffsetAndRoomBeforeTheRelation) {
   const QLocale original;
   QLocale::setDefault(QLocale(QLocale::English, QLocale::UnitedStates));
@@ -116,7 +84,7 @@ TEST(Report, HeadingsOverTheTableLocalTimeWithItsOffsetAndRoomBeforeTheRelation)
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.tz);
-    const TimeZone zone(row.tz);
+    const testing_ui::ScopedEnv zone("TZ", row.tz);
     const QByteArray pdf = ReportPdf(Page(), ReportPageSize(QLocale()));
     ASSERT_TRUE(pdf.startsWith("%PDF-"));
     const QString text = PdfText(pdf);
