@@ -57,9 +57,6 @@ trap cleanup EXIT
 
 step "Wine prefix"
 bash scripts/windows/wine-prefix.sh
-# The prefix's own server may still be lingering; a second persistent one
-# would refuse to start.
-wineserver -w
 wineserver -p
 
 step "Cross-build"
