@@ -13,18 +13,16 @@ namespace compare {
 inline constexpr std::string_view IdsCompareTitle = "Compare Wire Sizes";
 inline constexpr std::string_view IdsCompareCaptionProduct = version::data::ProductName;
 
-// Column headings in the table's order, shown and copied alike.
-inline constexpr std::array<std::string_view, 9> IdsHeadings = {
-    "Size",
-    "K",
-    "Total area (cmil)",
-    "Voltage drop (V)",
-    "Percent drop",
-    "Final voltage (V)",
-    "Ampacity (A)",
-    "Within allowed drop",
-    "Enough ampacity",
-};
+// Column headings, shown and copied alike.
+inline constexpr std::string_view IdsHeadingSize = "Size";
+inline constexpr std::string_view IdsHeadingK = "K";
+inline constexpr std::string_view IdsHeadingArea = "Total area (cmil)";
+inline constexpr std::string_view IdsHeadingDropVolts = "Voltage drop (V)";
+inline constexpr std::string_view IdsHeadingPercent = "Percent drop";
+inline constexpr std::string_view IdsHeadingFinal = "Final voltage (V)";
+inline constexpr std::string_view IdsHeadingAmpacity = "Ampacity (A)";
+inline constexpr std::string_view IdsHeadingWithin = "Within allowed drop";
+inline constexpr std::string_view IdsHeadingCarries = "Enough ampacity";
 inline constexpr std::string_view IdsKHeadingTip =
     "Ohm-circular mils per foot for this size, current, material and raceway";
 inline constexpr std::string_view IdsAmpacityHeadingTip =

@@ -2,6 +2,7 @@
 
 #include "CompareStrings.h"
 #include "DropChart.h"
+#include "WireSizeModel.h"
 #include "results/ResultsClipboard.h"
 #include "results/ShownNumber.h"
 
@@ -24,109 +25,24 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSplitter>
-#include <QTableWidget>
+#include <QTableView>
 #include <QVBoxLayout>
 #include <QWindow>
 #include <algorithm>
-#include <cmath>
 #include <optional>
 
 namespace compare {
 
 using dialogkit::ToQString;
-using engine::AmpacityCheck;
-using engine::WireSizeChoice;
-using engine::WireSizeRow;
 using results::ShownNumber;
 
 namespace {
-
-using Column = CCompareWireSizesDlg::Column;
-static_assert(IdsHeadings.size() == CCompareWireSizesDlg::ColumnCount);
 
 constexpr int PreferredRows = 12; // in view when the screen has room
 constexpr int LeastRows = 3;      // in view however small the dialog gets
 
 QString SizeName(int size) {
   return ToQString(engine::WireSizeNames[static_cast<std::size_t>(size)]);
-}
-
-// Four significant digits, yet every whole digit ("7.902", "112.1", "251070"):
-// a voltage or an area rounded to tens would read as a different value.
-QString GlanceNumber(double value) {
-  if (!std::isfinite(value))
-    return ShownNumber(value); // "inf", "undefined", as the form prints them
-  const double size = std::abs(value);
-  if (size >= 1000 && size < 1e15)
-    return QString::number(value, 'f', 0);
-  return QString::number(value, 'g', 4);
-}
-
-// The number a column holds; none for the size, the ampacity and the marks.
-std::optional<double> CellNumber(const WireSizeRow& row, int column) {
-  switch (column) {
-  case Column::ColK:
-    return row.kFactor;
-  case Column::ColArea:
-    return row.totalArea;
-  case Column::ColDrop:
-    return row.dropVolts;
-  case Column::ColPercent:
-    return row.percentDrop;
-  case Column::ColFinal:
-    return row.finalVoltage;
-  default:
-    return std::nullopt;
-  }
-}
-
-// A mark column's verdict for one size.
-bool Marked(const WireSizeChoice& choice, int size, int column) {
-  return column == Column::ColWithin ? choice.rows[size].meetsAllowedDrop
-                                     : choice.checks[size].meets;
-}
-
-QString MarkWords(bool marked, int column) {
-  if (column == Column::ColWithin)
-    return ToQString(marked ? IdsWithinDrop : IdsOverDrop);
-  return ToQString(marked ? IdsCarries : IdsLacks);
-}
-
-// A cell in full, as the copy and the tooltip hold it.
-QString FullText(const WireSizeChoice& choice, int size, int column) {
-  const AmpacityCheck& check = choice.checks[size];
-  switch (column) {
-  case Column::ColSize:
-    return SizeName(size);
-  case Column::ColAmpacity:
-    return check.ampacity ? QString::number(*check.ampacity) : QString();
-  case Column::ColWithin:
-  case Column::ColCarries:
-    return ToQString(Marked(choice, size, column) ? IdsCopiedYes : IdsCopiedNo);
-  default:
-    return ShownNumber(*CellNumber(choice.rows[size], column));
-  }
-}
-
-// A cell as the table shows it: numbers at a glance, marks as ticks.
-QString ShownText(const WireSizeChoice& choice, int size, int column) {
-  if (column == Column::ColWithin || column == Column::ColCarries)
-    return Marked(choice, size, column) ? ToQString(IdsMark) : QString();
-  if (const std::optional<double> number = CellNumber(choice.rows[size], column))
-    return GlanceNumber(*number);
-  return FullText(choice, size, column);
-}
-
-// What a row says beyond its values: that it is the form's size, and the
-// overcurrent limit of a small conductor.
-QStringList RowNotes(const engine::CalcState& record, int size, int formSize) {
-  QStringList notes;
-  if (size == formSize)
-    notes << ToQString(IdsFormSizeNote);
-  if (const std::optional<int> limit =
-          engine::SmallConductorOvercurrentLimit(record.Material, size))
-    notes << ToQString(IdsOvercurrentNote).arg(*limit);
-  return notes;
 }
 
 // The table above, the chart below, sharing what room there is. It asks for
@@ -157,6 +73,18 @@ int FormSize(const engine::CalcState& record) {
   return std::clamp(record.WireSize, 0, engine::LargestWireSize);
 }
 
+// A list with its label, the label's Alt key reaching the list.
+QComboBox* LabelledList(QWidget* body, std::string_view label, std::string_view name,
+                        QHBoxLayout& row) {
+  auto* list = new QComboBox(body);
+  list->setAccessibleName(ToQString(name));
+  auto* caption = new QLabel(ToQString(label), body);
+  caption->setBuddy(list);
+  row.addWidget(caption);
+  row.addWidget(list);
+  return list;
+}
+
 } // namespace
 
 CCompareWireSizesDlg::CCompareWireSizesDlg(const engine::CalcState& record, QWidget* parent)
@@ -175,104 +103,12 @@ CCompareWireSizesDlg::CCompareWireSizesDlg(const engine::CalcState& record, QWid
   auto* body = new QWidget;
   m_body->setWidget(body);
 
-  m_conductors = new QComboBox(body);
-  for (std::string_view count : engine::ConductorCountNames)
-    m_conductors->addItem(ToQString(count));
-  m_conductors->setAccessibleName(ToQString(IdsConductorsName));
-  auto* conductorsLabel = new QLabel(ToQString(IdsConductorsLabel), body);
-  conductorsLabel->setBuddy(m_conductors);
-  m_rating = new QComboBox(body);
-  for (std::string_view rating : engine::TemperatureRatingNames)
-    m_rating->addItem(ToQString(rating));
-  m_rating->setAccessibleName(ToQString(IdsRatingName));
-  auto* ratingLabel = new QLabel(ToQString(IdsRatingLabel), body);
-  ratingLabel->setBuddy(m_rating);
-  m_continuous = new QCheckBox(ToQString(IdsContinuousLabel), body);
-  m_summary = new QLabel(body);
-  m_summary->setWordWrap(true);
-
-  m_table = new QTableWidget(engine::WireSizeCount, ColumnCount, body);
-  auto* tableLabel = new QLabel(ToQString(IdsTableLabel), body);
-  tableLabel->setBuddy(m_table);
-  m_table->setAccessibleName(ToQString(IdsTableName));
-  m_table->setAccessibleDescription(ToQString(IdsTableDescription));
-  QStringList headers;
-  for (std::string_view header : IdsHeadings)
-    headers << ToQString(header);
-  m_table->setHorizontalHeaderLabels(headers);
-  m_table->horizontalHeaderItem(ColK)->setToolTip(ToQString(IdsKHeadingTip));
-  m_table->horizontalHeaderItem(ColAmpacity)->setToolTip(ToQString(IdsAmpacityHeadingTip));
-  m_table->verticalHeader()->hide();
-  m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
-  m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
-  m_table->setSelectionMode(QAbstractItemView::SingleSelection);
-  m_table->setTabKeyNavigation(false); // Tab moves on to the next control
-  m_table->setWordWrap(false);
-  // The tint marks the form's row until the selection covers it; the bold
-  // text shows through the selection.
-  QColor formTint = palette().color(QPalette::Highlight);
-  formTint.setAlpha(70);
-  QFont bold = m_table->font();
-  bold.setBold(true);
-  for (int row = 0; row < engine::WireSizeCount; ++row) {
-    for (int column = 0; column < ColumnCount; ++column) {
-      auto* item = new QTableWidgetItem;
-      item->setTextAlignment(column == ColSize ? Qt::AlignLeft | Qt::AlignVCenter
-                             : column == ColWithin || column == ColCarries
-                                 ? Qt::AlignCenter
-                                 : Qt::AlignRight | Qt::AlignVCenter);
-      if (row == FormSize(record)) {
-        item->setBackground(formTint);
-        item->setFont(bold);
-      }
-      m_table->setItem(row, column, item);
-    }
-  }
-  auto* basis = new WrappedNote(ToQString(IdsAmpacityBasis), body);
-
-  m_chart = new CDropChart(body);
-
-  auto* buttons = new QDialogButtonBox(this);
-  QPushButton* close = buttons->addButton(ToQString(IdsClose), QDialogButtonBox::RejectRole);
-  close->setDefault(true);
-  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
-
-  auto* copy = new QAction(ToQString(IdsCopyTable), this);
-  copy->setShortcut(QKeySequence::Copy);
-  connect(copy, &QAction::triggered, this, &CCompareWireSizesDlg::CopyTable);
-  addAction(copy);
-  m_table->addAction(copy);
-  m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
-
-  // The table goes with what its ampacity rests on.
-  auto* tablePane = new QWidget(body);
-  auto* tableLayout = new QVBoxLayout(tablePane);
-  tableLayout->setContentsMargins(0, 0, 0, 0);
-  tableLayout->addWidget(m_table);
-  tableLayout->addWidget(basis);
-  m_split = new LeastSplitter(Qt::Vertical, body);
-  m_split->setChildrenCollapsible(false);
-  m_split->addWidget(tablePane);
-  m_split->addWidget(m_chart);
-
-  auto* top = new QHBoxLayout;
-  top->addWidget(conductorsLabel);
-  top->addWidget(m_conductors);
-  top->addSpacing(fontMetrics().height());
-  top->addWidget(ratingLabel);
-  top->addWidget(m_rating);
-  top->addSpacing(fontMetrics().height());
-  top->addWidget(m_continuous);
-  top->addStretch();
-  auto* bodyLayout = new QVBoxLayout(body);
-  bodyLayout->setContentsMargins(0, 0, 0, 0);
-  bodyLayout->addLayout(top);
-  bodyLayout->addWidget(m_summary);
-  bodyLayout->addWidget(tableLabel);
-  bodyLayout->addWidget(m_split, 1);
-  auto* layout = new QVBoxLayout(this);
-  layout->addWidget(m_body, 1);
-  layout->addWidget(buttons);
+  QLayout* conditions = CreateConditions(body);
+  QWidget* tablePane = CreateTablePane(body);
+  CreateSplitter(body, tablePane);
+  QWidget* buttons = CreateButtons();
+  CreateCopyCommand();
+  LayOut(body, conditions, buttons);
 
   m_conductors->setCurrentIndex(
       std::clamp(record.ConductorsIndex, 0, engine::ConductorCountMax - 1));
@@ -282,11 +118,96 @@ CCompareWireSizesDlg::CCompareWireSizesDlg(const engine::CalcState& record, QWid
   connect(m_rating, &QComboBox::currentIndexChanged, this, &CCompareWireSizesDlg::Fill);
   connect(m_continuous, &QCheckBox::toggled, this, &CCompareWireSizesDlg::Fill);
   m_table->resizeRowsToContents();
-  m_table->setCurrentCell(FormSize(record), ColSize);
+  m_table->setCurrentIndex(m_sizes->index(FormSize(record), 0));
   m_table->setFocus(Qt::OtherFocusReason);
   m_table->setMinimumHeight(m_table->horizontalHeader()->sizeHint().height() +
                             m_table->rowHeight(0) * LeastRows + m_table->frameWidth() * 2);
   SizeToContents();
+}
+
+QLayout* CCompareWireSizesDlg::CreateConditions(QWidget* body) {
+  auto* row = new QHBoxLayout;
+  m_conductors = LabelledList(body, IdsConductorsLabel, IdsConductorsName, *row);
+  for (std::string_view count : engine::ConductorCountNames)
+    m_conductors->addItem(ToQString(count));
+  row->addSpacing(fontMetrics().height());
+  m_rating = LabelledList(body, IdsRatingLabel, IdsRatingName, *row);
+  for (std::string_view rating : engine::TemperatureRatingNames)
+    m_rating->addItem(ToQString(rating));
+  row->addSpacing(fontMetrics().height());
+  m_continuous = new QCheckBox(ToQString(IdsContinuousLabel), body);
+  row->addWidget(m_continuous);
+  row->addStretch();
+  m_summary = new QLabel(body);
+  m_summary->setWordWrap(true);
+  return row;
+}
+
+QWidget* CCompareWireSizesDlg::CreateTablePane(QWidget* body) {
+  m_sizes = new WireSizeModel(this);
+  // The tint marks the form's row until the selection covers it; the bold
+  // text shows through the selection.
+  QColor formTint = palette().color(QPalette::Highlight);
+  formTint.setAlpha(70);
+  m_sizes->SetFormTint(formTint);
+
+  m_table = new QTableView(body);
+  m_table->setModel(m_sizes);
+  m_tableLabel = new QLabel(ToQString(IdsTableLabel), body);
+  m_tableLabel->setBuddy(m_table);
+  m_table->setAccessibleName(ToQString(IdsTableName));
+  m_table->setAccessibleDescription(ToQString(IdsTableDescription));
+  m_table->verticalHeader()->hide();
+  m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
+  m_table->setSelectionMode(QAbstractItemView::SingleSelection);
+  m_table->setTabKeyNavigation(false); // Tab moves on to the next control
+  m_table->setWordWrap(false);
+
+  // The table goes with what its ampacity rests on.
+  auto* pane = new QWidget(body);
+  auto* layout = new QVBoxLayout(pane);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->addWidget(m_table);
+  layout->addWidget(new WrappedNote(ToQString(IdsAmpacityBasis), body));
+  return pane;
+}
+
+void CCompareWireSizesDlg::CreateSplitter(QWidget* body, QWidget* tablePane) {
+  m_chart = new CDropChart(body);
+  m_split = new LeastSplitter(Qt::Vertical, body);
+  m_split->setChildrenCollapsible(false);
+  m_split->addWidget(tablePane);
+  m_split->addWidget(m_chart);
+}
+
+QWidget* CCompareWireSizesDlg::CreateButtons() {
+  auto* buttons = new QDialogButtonBox(this);
+  QPushButton* close = buttons->addButton(ToQString(IdsClose), QDialogButtonBox::RejectRole);
+  close->setDefault(true);
+  connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+  return buttons;
+}
+
+void CCompareWireSizesDlg::CreateCopyCommand() {
+  auto* copy = new QAction(ToQString(IdsCopyTable), this);
+  copy->setShortcut(QKeySequence::Copy);
+  connect(copy, &QAction::triggered, this, &CCompareWireSizesDlg::CopyTable);
+  addAction(copy);
+  m_table->addAction(copy);
+  m_table->setContextMenuPolicy(Qt::ActionsContextMenu);
+}
+
+void CCompareWireSizesDlg::LayOut(QWidget* body, QLayout* conditions, QWidget* buttons) {
+  auto* bodyLayout = new QVBoxLayout(body);
+  bodyLayout->setContentsMargins(0, 0, 0, 0);
+  bodyLayout->addLayout(conditions);
+  bodyLayout->addWidget(m_summary);
+  bodyLayout->addWidget(m_tableLabel);
+  bodyLayout->addWidget(m_split, 1);
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(m_body, 1);
+  layout->addWidget(buttons);
 }
 
 void CCompareWireSizesDlg::Fill() {
@@ -294,23 +215,7 @@ void CCompareWireSizesDlg::Fill() {
   m_choice = engine::ChooseWireSize(m_record, m_conductors->currentIndex(),
                                     m_rating->currentIndex(), continuous);
   const int form = FormSize(m_record);
-  for (int size = 0; size < engine::WireSizeCount; ++size) {
-    const QStringList notes = RowNotes(m_record, size, form);
-    for (int column = 0; column < ColumnCount; ++column) {
-      QTableWidgetItem* item = m_table->item(size, column);
-      item->setText(ShownText(m_choice, size, column));
-      QStringList said = notes;
-      if (column == ColWithin || column == ColCarries) {
-        const QString words = MarkWords(Marked(m_choice, size, column), column);
-        item->setData(Qt::AccessibleTextRole, words);
-        said.prepend(words);
-      } else if (const QString full = FullText(m_choice, size, column); !full.isEmpty()) {
-        said.prepend(full);
-      }
-      item->setToolTip(said.join(QLatin1Char('\n')));
-      item->setData(Qt::AccessibleDescriptionRole, said.join(QStringLiteral("; ")));
-    }
-  }
+  m_sizes->SetChoice(m_choice, m_record.Material, form);
   // Once for all cells: a header that sizes to contents measures the whole
   // table again on every changed cell.
   m_table->resizeColumnsToContents();
@@ -372,20 +277,12 @@ void CCompareWireSizesDlg::KeepOnScreen() {
 void CCompareWireSizesDlg::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
   KeepOnScreen();
-  if (QTableWidgetItem* current = m_table->currentItem())
-    m_table->scrollToItem(current, QAbstractItemView::PositionAtCenter);
+  if (const QModelIndex current = m_table->currentIndex(); current.isValid())
+    m_table->scrollTo(current, QAbstractItemView::PositionAtCenter);
 }
 
 void CCompareWireSizesDlg::CopyTable() const {
-  results::CopiedTable table;
-  for (std::string_view header : IdsHeadings)
-    table.headings << ToQString(header);
-  for (int size = 0; size < engine::WireSizeCount; ++size) {
-    results::CopiedRow copied;
-    for (int column = 0; column < ColumnCount; ++column)
-      copied.cells << FullText(m_choice, size, column);
-    table.rows.push_back(std::move(copied));
-  }
+  const results::CopiedTable table = m_sizes->Copied();
   QGuiApplication::clipboard()->setMimeData(
       results::ClipboardData(table, results::TableAsTabbedText(table)).release());
 }

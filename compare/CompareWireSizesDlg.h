@@ -10,13 +10,15 @@
 class QCheckBox;
 class QComboBox;
 class QLabel;
+class QLayout;
 class QScrollArea;
 class QSplitter;
-class QTableWidget;
+class QTableView;
 
 namespace compare {
 
 class CDropChart;
+class WireSizeModel;
 
 class CCompareWireSizesDlg : public QDialog {
   Q_OBJECT
@@ -24,7 +26,8 @@ class CCompareWireSizesDlg : public QDialog {
 public:
   explicit CCompareWireSizesDlg(const engine::CalcState& record, QWidget* parent = nullptr);
 
-  QTableWidget* Table() const { return m_table; }
+  QTableView* Table() const { return m_table; }
+  const WireSizeModel& Sizes() const { return *m_sizes; }
   QComboBox* Conductors() const { return m_conductors; }
   QComboBox* Rating() const { return m_rating; }
   QCheckBox* Continuous() const { return m_continuous; }
@@ -37,24 +40,18 @@ public:
   // The whole table, as tab-separated text with a header line and as HTML.
   void CopyTable() const;
 
-  // Table columns.
-  enum Column {
-    ColSize,
-    ColK,
-    ColArea,
-    ColDrop,
-    ColPercent,
-    ColFinal,
-    ColAmpacity,
-    ColWithin,
-    ColCarries,
-    ColumnCount
-  };
-
 protected:
   void showEvent(QShowEvent* event) override;
 
 private:
+  // The parts of the window, made in tab order inside `body`.
+  QLayout* CreateConditions(QWidget* body);
+  QWidget* CreateTablePane(QWidget* body);
+  void CreateSplitter(QWidget* body, QWidget* tablePane);
+  QWidget* CreateButtons();
+  void CreateCopyCommand();
+  void LayOut(QWidget* body, QLayout* conditions, QWidget* buttons);
+
   // Judges every size again with the dialog's own choices.
   void Fill();
   // Every column and a dozen rows in view, the chart at its preferred height.
@@ -70,7 +67,9 @@ private:
   QLabel* m_summary = nullptr;
   QScrollArea* m_body = nullptr;
   QSplitter* m_split = nullptr; // the table above, the chart below
-  QTableWidget* m_table = nullptr;
+  QTableView* m_table = nullptr;
+  WireSizeModel* m_sizes = nullptr;
+  QLabel* m_tableLabel = nullptr;
   CDropChart* m_chart = nullptr;
 };
 

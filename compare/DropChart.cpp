@@ -5,6 +5,7 @@
 
 #include "dialogkit/Text.h"
 
+#include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -226,29 +227,45 @@ QSize CDropChart::sizeHint() const {
   return {width, line * (LegendLines(width) + 1 + PlotLines + 2)};
 }
 
-void CDropChart::paintEvent(QPaintEvent*) {
-  QPainter p(this);
-  p.setRenderHint(QPainter::Antialiasing);
-  const QPalette& pal = palette();
-  const QFontMetrics fm(font());
-  const int line = fm.height();
-  const double radius = MarkerRadius(line);
+// Where everything goes at the widget's present size.
+struct CDropChart::Geometry {
+  int line = 0;      // one line of the chart's font
+  double radius = 0; // a marker's
+  int nameWidth = 0; // the widest size name
+  std::vector<Placed> legend;
+  std::vector<Tick> ticks; // fractions of the plot's height
+  QRectF plot;
+  double spacing = 0; // between two sizes
+  double X(int size) const { return plot.left() + (size + 0.5) * spacing; }
+  double Y(double fraction) const { return plot.bottom() - fraction * plot.height(); }
+};
 
-  int nameWidth = 0;
+CDropChart::Geometry CDropChart::Measure(const QFontMetrics& fm) const {
+  Geometry g;
+  g.line = fm.height();
+  g.radius = MarkerRadius(g.line);
   for (std::string_view name : engine::WireSizeNames)
-    nameWidth = std::max(nameWidth, fm.horizontalAdvance(dialogkit::ToQString(name)));
-
+    g.nameWidth = std::max(g.nameWidth, fm.horizontalAdvance(dialogkit::ToQString(name)));
   // The legend takes the top lines, the size names the bottom one.
-  const std::vector<LegendEntry> legend = LegendEntries(m_allowed);
-  const std::vector<Placed> placed = PlaceLegend(legend, fm, width() - line);
-  const int top = line * (placed.back().line + 2);
-  const int bottom = height() - line * 2;
-  const double plotHeight = std::max(bottom - top, 1);
+  g.legend = PlaceLegend(LegendEntries(m_allowed), fm, width() - g.line);
+  const int top = g.line * (g.legend.back().line + 2);
+  const double plotHeight = std::max(height() - g.line * 2 - top, 1);
+  PlaceTicks(g, plotHeight);
+  int tickWidth = 0;
+  for (const Tick& tick : g.ticks)
+    tickWidth = std::max(tickWidth, fm.horizontalAdvance(tick.text));
+  const int left = std::max(tickWidth + g.line / 2, g.nameWidth / 2) + 2;
+  const int right = width() - std::max(g.line, g.nameWidth / 2) - 2;
+  g.plot = QRectF(left, top, std::max(right - left, 1), plotHeight);
+  g.spacing = g.plot.width() / engine::WireSizeCount;
+  return g;
+}
 
-  std::vector<Tick> ticks;
+void CDropChart::PlaceTicks(Geometry& g, double plotHeight) const {
+  std::vector<Tick>& ticks = g.ticks;
   if (m_axis.log) {
     const double decades = m_axis.high - m_axis.low;
-    const double fit = std::max(1.0, std::floor(plotHeight / (line * TickSpacing)));
+    const double fit = std::max(1.0, std::floor(plotHeight / (g.line * TickSpacing)));
     const double every = std::max(1.0, std::ceil(decades / fit));
     for (double d = 0; d <= decades; d += every)
       ticks.push_back({d / decades, PercentText(std::pow(10.0, m_axis.low + d))});
@@ -257,21 +274,23 @@ void CDropChart::paintEvent(QPaintEvent*) {
     for (int i = 0; i <= 10 && i * step <= m_axis.high * (1 + 1e-9); ++i)
       ticks.push_back({i * step / m_axis.high, PercentText(i * step)});
   }
-  int tickWidth = 0;
-  for (const Tick& tick : ticks)
-    tickWidth = std::max(tickWidth, fm.horizontalAdvance(tick.text));
+}
 
-  const int left = std::max(tickWidth + line / 2, nameWidth / 2) + 2;
-  const int right = width() - std::max(line, nameWidth / 2) - 2;
-  const QRectF plot(left, top, std::max(right - left, 1), plotHeight);
-  const auto x = [&](int size) {
-    return plot.left() + (size + 0.5) * plot.width() / engine::WireSizeCount;
-  };
-  const auto y = [&](double fraction) { return plot.bottom() - fraction * plot.height(); };
+void CDropChart::paintEvent(QPaintEvent*) {
+  QPainter p(this);
+  p.setRenderHint(QPainter::Antialiasing);
+  const Geometry g = Measure(QFontMetrics(font()));
+  DrawShading(p, g);
+  DrawAxes(p, g);
+  DrawSeries(p, g);
+  DrawLegend(p, g);
+}
 
-  // Frame, shading and grid.
-  p.fillRect(plot, pal.color(QPalette::Base));
-  const double spacing = plot.width() / engine::WireSizeCount;
+// The plot's ground, and the sizes without the ampacity for the load shaded
+// in runs.
+void CDropChart::DrawShading(QPainter& p, const Geometry& g) const {
+  const QPalette& pal = palette();
+  p.fillRect(g.plot, pal.color(QPalette::Base));
   for (int size = 0; size < engine::WireSizeCount;) {
     if (!m_lacks[static_cast<std::size_t>(size)]) {
       ++size;
@@ -280,37 +299,43 @@ void CDropChart::paintEvent(QPaintEvent*) {
     const int first = size;
     while (size < engine::WireSizeCount && m_lacks[static_cast<std::size_t>(size)])
       ++size;
-    Shade(
-        p,
-        QRectF(plot.left() + first * spacing, plot.top(), (size - first) * spacing, plot.height()),
-        pal);
+    Shade(p,
+          QRectF(g.plot.left() + first * g.spacing, g.plot.top(), (size - first) * g.spacing,
+                 g.plot.height()),
+          pal);
   }
+}
+
+// The grid, the frame, the drops marked on the left and the size names below.
+void CDropChart::DrawAxes(QPainter& p, const Geometry& g) const {
+  const QPalette& pal = palette();
   QColor grid = pal.color(QPalette::Text);
   grid.setAlpha(40);
   p.setPen(QPen(grid, 1));
-  for (const Tick& tick : ticks)
-    p.drawLine(QPointF(plot.left(), y(tick.at)), QPointF(plot.right(), y(tick.at)));
+  for (const Tick& tick : g.ticks)
+    p.drawLine(QPointF(g.plot.left(), g.Y(tick.at)), QPointF(g.plot.right(), g.Y(tick.at)));
   p.setPen(QPen(pal.color(QPalette::Mid), 1));
   p.setBrush(Qt::NoBrush);
-  p.drawRect(plot);
+  p.drawRect(g.plot);
 
   p.setPen(pal.color(QPalette::WindowText));
-  for (const Tick& tick : ticks) {
-    const QRectF box(0, y(tick.at) - line / 2.0, left - line / 4.0, line);
+  for (const Tick& tick : g.ticks) {
+    const QRectF box(0, g.Y(tick.at) - g.line / 2.0, g.plot.left() - g.line / 4.0, g.line);
     p.drawText(box, Qt::AlignRight | Qt::AlignVCenter, tick.text);
   }
 
   // Size names: every few sizes, and the form's own in bold, leaving out the
   // ones it would overlap.
-  const int every = std::max(1, static_cast<int>(std::ceil((nameWidth + line) / spacing)));
-  const bool haveForm = m_formSize >= 0 && m_formSize < engine::WireSizeCount;
+  const int every = std::max(1, static_cast<int>(std::ceil((g.nameWidth + g.line) / g.spacing)));
+  const bool haveForm = HaveFormSize();
   const auto drawName = [&](int size) {
-    const QRectF box(x(size) - nameWidth, plot.bottom() + line / 4.0, nameWidth * 2.0, line);
+    const QRectF box(g.X(size) - g.nameWidth, g.plot.bottom() + g.line / 4.0, g.nameWidth * 2.0,
+                     g.line);
     p.drawText(box, Qt::AlignHCenter | Qt::AlignTop,
                dialogkit::ToQString(engine::WireSizeNames[size]));
   };
   for (int size = 0; size < engine::WireSizeCount; size += every) {
-    if (!haveForm || std::abs(x(size) - x(m_formSize)) >= nameWidth + line / 2.0)
+    if (!haveForm || std::abs(g.X(size) - g.X(m_formSize)) >= g.nameWidth + g.line / 2.0)
       drawName(size);
   }
   if (haveForm) {
@@ -320,17 +345,21 @@ void CDropChart::paintEvent(QPaintEvent*) {
     drawName(m_formSize);
     p.setFont(font());
   }
+}
 
-  // The allowed drop.
+// The allowed drop dashed, then the drops: a line broken where a drop has no
+// value, a marker on each, the form's size ringed.
+void CDropChart::DrawSeries(QPainter& p, const Geometry& g) const {
+  const QPalette& pal = palette();
   const double allowedAt = Position(m_allowed);
   if (!std::isnan(allowedAt)) {
     p.setPen(AllowedPen(pal));
-    p.drawLine(QPointF(plot.left(), y(allowedAt)), QPointF(plot.right(), y(allowedAt)));
+    p.drawLine(QPointF(g.plot.left(), g.Y(allowedAt)), QPointF(g.plot.right(), g.Y(allowedAt)));
   }
 
-  // The drops, the line broken where a drop has no value.
   p.save();
-  p.setClipRect(plot.adjusted(-radius * 3, -radius * 3, radius * 3, radius * 3));
+  const double margin = g.radius * 3;
+  p.setClipRect(g.plot.adjusted(-margin, -margin, margin, margin));
   QPainterPath path;
   bool drawing = false;
   for (const engine::WireSizeRow& row : m_rows) {
@@ -339,7 +368,7 @@ void CDropChart::paintEvent(QPaintEvent*) {
       drawing = false;
       continue;
     }
-    const QPointF point(x(row.wireSize), y(at));
+    const QPointF point(g.X(row.wireSize), g.Y(at));
     if (drawing)
       path.lineTo(point);
     else
@@ -352,35 +381,39 @@ void CDropChart::paintEvent(QPaintEvent*) {
   for (const engine::WireSizeRow& row : m_rows) {
     const double at = Position(row.percentDrop);
     if (!std::isnan(at))
-      DrawMarker(p, QPointF(x(row.wireSize), y(at)), radius, row.meetsAllowedDrop, pal);
+      DrawMarker(p, QPointF(g.X(row.wireSize), g.Y(at)), g.radius, row.meetsAllowedDrop, pal);
   }
-  if (haveForm) {
+  if (HaveFormSize()) {
     const double at = Position(m_rows[static_cast<std::size_t>(m_formSize)].percentDrop);
     if (!std::isnan(at))
-      DrawRing(p, QPointF(x(m_formSize), y(at)), radius * RingPerMarker, pal);
+      DrawRing(p, QPointF(g.X(m_formSize), g.Y(at)), g.radius * RingPerMarker, pal);
   }
   p.restore();
+}
 
-  // Legend.
-  const double ring = radius * RingPerMarker;
+void CDropChart::DrawLegend(QPainter& p, const Geometry& g) const {
+  const QPalette& pal = palette();
+  const QFontMetrics fm(font());
+  const std::vector<LegendEntry> legend = LegendEntries(m_allowed);
+  const double ring = g.radius * RingPerMarker;
   for (std::size_t i = 0; i < legend.size(); ++i) {
     const Symbol symbol = legend[i].symbol;
-    const double at = line / 2.0 + placed[i].x;
-    const double middle = line * (LegendMiddle + placed[i].line);
+    const double at = g.line / 2.0 + g.legend[i].x;
+    const double middle = g.line * (LegendMiddle + g.legend[i].line);
     switch (symbol) {
     case Symbol::Within:
     case Symbol::Over:
-      DrawMarker(p, QPointF(at + radius, middle), radius, symbol == Symbol::Within, pal);
+      DrawMarker(p, QPointF(at + g.radius, middle), g.radius, symbol == Symbol::Within, pal);
       break;
     case Symbol::Form:
       DrawRing(p, QPointF(at + ring, middle), ring, pal);
       break;
     case Symbol::Allowed:
       p.setPen(AllowedPen(pal));
-      p.drawLine(QPointF(at, middle), QPointF(at + line * 1.5, middle));
+      p.drawLine(QPointF(at, middle), QPointF(at + g.line * 1.5, middle));
       break;
     case Symbol::Lacks: {
-      const QRectF swatch(at, middle - line * 0.4, line, line * 0.8);
+      const QRectF swatch(at, middle - g.line * 0.4, g.line, g.line * 0.8);
       Shade(p, swatch, pal);
       p.setPen(QPen(pal.color(QPalette::Mid), 1));
       p.setBrush(Qt::NoBrush);
@@ -388,11 +421,11 @@ void CDropChart::paintEvent(QPaintEvent*) {
       break;
     }
     }
-    const double textAt = at + SymbolWidth(symbol, line) + line / 3.0;
+    const double textAt = at + SymbolWidth(symbol, g.line) + g.line / 3.0;
     const double w = fm.horizontalAdvance(legend[i].text);
     p.setPen(pal.color(QPalette::WindowText));
-    p.drawText(QRectF(textAt, middle - line / 2.0, w + 1, line), Qt::AlignLeft | Qt::AlignVCenter,
-               legend[i].text);
+    p.drawText(QRectF(textAt, middle - g.line / 2.0, w + 1, g.line),
+               Qt::AlignLeft | Qt::AlignVCenter, legend[i].text);
   }
 }
 

@@ -6,6 +6,9 @@
 #include "engine/ConductorTables.h"
 
 #include <QWidget>
+
+class QFontMetrics;
+class QPainter;
 #include <array>
 
 namespace compare {
@@ -45,6 +48,18 @@ private:
 
   // How many lines the legend takes at this width.
   int LegendLines(int width) const;
+
+  // Where the plot, its marks and the legend go at the present size.
+  struct Geometry;
+  Geometry Measure(const QFontMetrics& fm) const;
+  void PlaceTicks(Geometry& g, double plotHeight) const;
+  bool HaveFormSize() const { return m_formSize >= 0 && m_formSize < engine::WireSizeCount; }
+
+  // The steps of painting, back to front.
+  void DrawShading(QPainter& p, const Geometry& g) const;
+  void DrawAxes(QPainter& p, const Geometry& g) const;
+  void DrawSeries(QPainter& p, const Geometry& g) const;
+  void DrawLegend(QPainter& p, const Geometry& g) const;
 
   Rows m_rows{};
   std::array<bool, engine::WireSizeCount> m_lacks{};

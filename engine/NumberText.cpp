@@ -93,6 +93,19 @@ std::string PrintNumber(double value) {
   return {buffer.data(), result.ptr};
 }
 
+std::string GlanceNumber(double value) {
+  if (!std::isfinite(value))
+    return PrintNumber(value);
+  const double size = std::abs(value);
+  std::array<char, 64> buffer{};
+  const auto result = size >= 1000 && size < 1e15
+                          ? std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::fixed, 0)
+                          : std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                          std::chars_format::general, 4);
+  return {buffer.data(), result.ptr};
+}
+
 std::optional<double> ParseNumber(std::string_view text) {
   while (!text.empty() && IsBlank(text.front()))
     text.remove_prefix(1);

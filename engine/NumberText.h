@@ -12,6 +12,11 @@ namespace engine {
 // zero left behind print as "inf", "-inf" and "undefined".
 std::string PrintNumber(double value);
 
+// Four significant digits, yet every whole digit ("7.902", "112.1",
+// "251070"), for reading at a glance: a voltage or an area rounded to tens
+// would read as a different value. Non-finite values print as PrintNumber.
+std::string GlanceNumber(double value);
+
 // Blanks and tabs around one decimal number (optional sign, digits, optional
 // point, optional exponent) and nothing else. Zero counts only when the text
 // starts with the digit 0, so ".0" and "-0" are not numbers. Too large for a

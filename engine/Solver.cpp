@@ -83,7 +83,8 @@ void SolveForWireSize(CalcState& s, FormLink& form) {
   FindWireSize(s, form);
 }
 
-struct WireSizeChoice {
+// The size a wire-size solve settles on, with the K and area it was judged by.
+struct SolvedSize {
   int index;
   bool found;
   double kFactor;
@@ -92,12 +93,12 @@ struct WireSizeChoice {
 
 // Smallest size whose parallel conductors together cover the area that size
 // requires; the largest size, not found, when none does.
-WireSizeChoice ChooseWireSize(const CalcState& s) {
+SolvedSize SmallestSizeWithinDrop(const CalcState& s) {
   if (s.PercentDrop >= NoAllowedDrop) {
     return {LargestWireSize, false, KFactorFor(s.Current, s.Material, LargestWireSize, s.Raceway),
             UnreachableArea};
   }
-  WireSizeChoice choice{};
+  SolvedSize choice{};
   for (int i = 0; i < WireSizeCount; ++i) {
     const double k = KFactorFor(s.Current, s.Material, i, s.Raceway);
     choice = {i, SizeMeetsAllowedDrop(s, i, s.ConductorsIndex), k, RequiredArea(s, k)};
@@ -110,7 +111,7 @@ WireSizeChoice ChooseWireSize(const CalcState& s) {
 } // namespace
 
 void FindWireSize(CalcState& s, FormLink& form) {
-  const WireSizeChoice choice = ChooseWireSize(s);
+  const SolvedSize choice = SmallestSizeWithinDrop(s);
   s.KFactor = choice.kFactor;
   s.EffectiveArea = choice.requiredArea;
   s.WireSize = choice.index;

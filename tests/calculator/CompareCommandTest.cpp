@@ -4,13 +4,15 @@
 // nothing.
 #include "FormTestSupport.h"
 
+#include "compare/CompareStrings.h"
 #include "compare/CompareWireSizesDlg.h"
 #include "compare/DropChart.h"
+#include "compare/WireSizeModel.h"
 #include "dialogkit/Text.h"
 #include "engine/ConductorTables.h"
 #include "engine/NumberText.h"
 
-#include <QTableWidget>
+#include <QTableView>
 #include <algorithm>
 
 namespace testing_ui {
@@ -23,10 +25,15 @@ enum class Way { Shortcut, ContextMenu };
 
 QString Number(double value) { return QString::fromStdString(engine::PrintNumber(value)); }
 
+QString Cell(const CCompareWireSizesDlg& dlg, int row, std::string_view heading,
+             int role = Qt::DisplayRole) {
+  return dlg.Sizes().index(row, compare::WireSizeModel::ColumnOf(heading)).data(role).toString();
+}
+
 // The first row marked as within the allowed drop; -1 if none is.
-int FirstMarked(const QTableWidget& table) {
-  for (int row = 0; row < table.rowCount(); ++row) {
-    if (!table.item(row, CCompareWireSizesDlg::ColWithin)->text().isEmpty())
+int FirstMarked(const CCompareWireSizesDlg& dlg) {
+  for (int row = 0; row < dlg.Sizes().rowCount(); ++row) {
+    if (!Cell(dlg, row, compare::IdsHeadingWithin).isEmpty())
       return row;
   }
   return -1;
@@ -73,11 +80,13 @@ TEST_F(CompareWireSizes, ShowsTheRecordTheLeavingEditLeavesAndChangesNothing) {
                      seen = dlg.Record();
                      title = dlg.windowTitle();
                      modal = dlg.isModal() && dlg.parentWidget() == &Dlg();
-                     rows = dlg.Table()->rowCount();
-                     current = std::max(dlg.Table()->currentRow(), 0);
-                     firstMarked = FirstMarked(*dlg.Table());
-                     tinted = dlg.Table()->item(current, 0)->background() !=
-                              dlg.Table()->item(current == 0 ? 1 : 0, 0)->background();
+                     rows = dlg.Sizes().rowCount();
+                     current = std::max(dlg.Table()->currentIndex().row(), 0);
+                     firstMarked = FirstMarked(dlg);
+                     const auto tint = [&](int row) {
+                       return dlg.Sizes().index(row, 0).data(Qt::BackgroundRole);
+                     };
+                     tinted = tint(current) != tint(current == 0 ? 1 : 0);
                      dlg.Conductors()->setCurrentIndex(3);
                      Settle();
                      inside = State();
@@ -115,11 +124,10 @@ TEST_F(CompareWireSizes, EveryConductorCountAgreesWithTheFormsSolve) {
                  [&](CCompareWireSizesDlg& dlg) {
                    for (int count = 0; count < engine::ConductorCountMax; ++count) {
                      dlg.Conductors()->setCurrentIndex(count);
-                     firstMarked[count] = FirstMarked(*dlg.Table());
+                     firstMarked[count] = FirstMarked(dlg);
                      for (int size = 0; size < engine::WireSizeCount; ++size) {
                        const double area = engine::CircularMils[size] * (count + 1);
-                       EXPECT_EQ(dlg.Table()->item(size, CCompareWireSizesDlg::ColArea)->text(),
-                                 Number(area))
+                       EXPECT_EQ(Cell(dlg, size, compare::IdsHeadingArea), Number(area))
                            << size << " x " << count + 1;
                      }
                      EXPECT_TRUE(State() == before) << "the form's record changed";

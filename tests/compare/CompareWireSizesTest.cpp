@@ -1,7 +1,9 @@
 // The Compare Wire Sizes dialog alone: ampacity and its controls, Ctrl+C, cells at a glance,
 // fitting the screen at scale 1 and 2, and drawing any drop.
+#include "compare/CompareStrings.h"
 #include "compare/CompareWireSizesDlg.h"
 #include "compare/DropChart.h"
+#include "compare/WireSizeModel.h"
 #include "dialogkit/Text.h"
 #include "results/ShownNumber.h"
 
@@ -15,7 +17,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -41,8 +43,14 @@ engine::CalcState Circuit() {
   return record;
 }
 
-QTableWidgetItem* Cell(const Dlg& dlg, const char* size, int column) {
-  return dlg.Table()->item(WireSizeIndexOf(size), column);
+int Col(std::string_view heading) { return WireSizeModel::ColumnOf(heading); }
+
+QVariant Cell(const Dlg& dlg, int size, int column, int role = Qt::DisplayRole) {
+  return dlg.Sizes().index(size, column).data(role);
+}
+QString Text(const Dlg& dlg, int size, int column) { return Cell(dlg, size, column).toString(); }
+QString Tip(const Dlg& dlg, int size, int column) {
+  return Cell(dlg, size, column, Qt::ToolTipRole).toString();
 }
 
 QString Name(int size) { return dialogkit::ToQString(engine::WireSizeNames[size]); }
@@ -80,10 +88,11 @@ TEST(CompareWireSizes, RatingAndContinuousLoadChooseASizeThatCarriesTheLoad) {
         << summary.toStdString();
     EXPECT_TRUE(dlg.Chart()->accessibleDescription().contains(
         QStringLiteral("meeting both: %1.").arg(c.both)));
-    EXPECT_EQ(Cell(dlg, c.size, Dlg::ColAmpacity)->text(), QString::fromLatin1(c.ampacity));
+    EXPECT_EQ(Text(dlg, WireSizeIndexOf(c.size), Col(IdsHeadingAmpacity)),
+              QString::fromLatin1(c.ampacity));
     const int first = WireSizeIndexOf(c.withAmpacity);
-    EXPECT_FALSE(dlg.Table()->item(first, Dlg::ColCarries)->text().isEmpty());
-    EXPECT_TRUE(dlg.Table()->item(first - 1, Dlg::ColCarries)->text().isEmpty());
+    EXPECT_FALSE(Text(dlg, first, Col(IdsHeadingCarries)).isEmpty());
+    EXPECT_TRUE(Text(dlg, first - 1, Col(IdsHeadingCarries)).isEmpty());
     EXPECT_FALSE(dlg.Chart()->LacksAmpacity(first));
     EXPECT_TRUE(dlg.Chart()->LacksAmpacity(first - 1));
   }
@@ -111,16 +120,17 @@ TEST(CompareWireSizes, CtrlCCopiesTheWholeTableAsTextAndHtml) {
     EXPECT_TRUE(lines[0].contains(QStringLiteral("\tAmpacity (A)\t")));
     for (int row = 0; row < engine::WireSizeCount; ++row) {
       const QStringList cells = lines[row + 1].split(QLatin1Char('\t'));
-      ASSERT_EQ(cells.size(), Dlg::ColumnCount) << row;
-      const auto shown = [&](int column) { return dlg.Table()->item(row, column); };
-      EXPECT_EQ(cells[Dlg::ColSize], Name(row));
+      ASSERT_EQ(cells.size(), dlg.Sizes().columnCount()) << row;
+      EXPECT_EQ(cells[Col(IdsHeadingSize)], Name(row));
       // Numbers in full, as each cell's tooltip holds them; marks spelled out.
-      EXPECT_EQ(cells[Dlg::ColPercent], shown(Dlg::ColPercent)->toolTip().section('\n', 0, 0));
-      EXPECT_EQ(cells[Dlg::ColAmpacity], shown(Dlg::ColAmpacity)->text());
-      for (const int mark : {Dlg::ColWithin, Dlg::ColCarries})
-        EXPECT_EQ(cells[mark] == QStringLiteral("yes"), !shown(mark)->text().isEmpty()) << row;
+      const int percent = Col(IdsHeadingPercent);
+      EXPECT_EQ(cells[percent], Tip(dlg, row, percent).section('\n', 0, 0));
+      const int ampacity = Col(IdsHeadingAmpacity);
+      EXPECT_EQ(cells[ampacity], Text(dlg, row, ampacity));
+      for (const int mark : {Col(IdsHeadingWithin), Col(IdsHeadingCarries)})
+        EXPECT_EQ(cells[mark] == QStringLiteral("yes"), !Text(dlg, row, mark).isEmpty()) << row;
     }
-    EXPECT_EQ(lines[WireSizeIndexOf("No. 6") + 1].section('\t', Dlg::ColAmpacity),
+    EXPECT_EQ(lines[WireSizeIndexOf("No. 6") + 1].section('\t', Col(IdsHeadingAmpacity)),
               QStringLiteral("65\tyes\tyes"));
     EXPECT_EQ(data->html().count(QStringLiteral("<tr>")), engine::WireSizeCount + 1);
     EXPECT_EQ(data->html().count(QStringLiteral("<td>No. 1/0</td>")), 1);
@@ -134,30 +144,33 @@ TEST(CompareWireSizes, CellsShowFourDigitsAndKeepTheFullValue) {
   const engine::WireSizeRow no12 =
       engine::CompareWireSizes(Circuit(), 0)[WireSizeIndexOf("No. 12")];
   const struct {
-    int column;
+    std::string_view heading;
     const char* shown;
     double full;
   } cells[] = {
-      {Dlg::ColDrop, "2.371", no12.dropVolts},
-      {Dlg::ColPercent, "1.975", no12.percentDrop},
-      {Dlg::ColFinal, "117.6", no12.finalVoltage},
-      {Dlg::ColArea, "6530", no12.totalArea},
+      {IdsHeadingDropVolts, "2.371", no12.dropVolts},
+      {IdsHeadingPercent, "1.975", no12.percentDrop},
+      {IdsHeadingFinal, "117.6", no12.finalVoltage},
+      {IdsHeadingArea, "6530", no12.totalArea},
   };
+  const int no12Row = WireSizeIndexOf("No. 12");
+  const int no8Row = WireSizeIndexOf("No. 8");
   for (const auto& c : cells) {
     SCOPED_TRACE(c.shown);
-    const QTableWidgetItem* item = Cell(dlg, "No. 12", c.column);
-    EXPECT_EQ(item->text(), QString::fromLatin1(c.shown));
-    EXPECT_TRUE(item->toolTip().startsWith(ShownNumber(c.full) + '\n'))
-        << item->toolTip().toStdString();
-    EXPECT_TRUE(
-        item->data(Qt::AccessibleDescriptionRole).toString().startsWith(ShownNumber(c.full)));
-    EXPECT_TRUE(item->toolTip().contains(QStringLiteral("The size on the form")));
-    EXPECT_TRUE(item->toolTip().contains(QStringLiteral("not over 20 A")));
-    EXPECT_TRUE(item->font().bold());
+    const int column = Col(c.heading);
+    EXPECT_EQ(Text(dlg, no12Row, column), QString::fromLatin1(c.shown));
+    const QString tip = Tip(dlg, no12Row, column);
+    EXPECT_TRUE(tip.startsWith(ShownNumber(c.full) + '\n')) << tip.toStdString();
+    EXPECT_TRUE(Cell(dlg, no12Row, column, Qt::AccessibleDescriptionRole)
+                    .toString()
+                    .startsWith(ShownNumber(c.full)));
+    EXPECT_TRUE(tip.contains(QStringLiteral("The size on the form")));
+    EXPECT_TRUE(tip.contains(QStringLiteral("not over 20 A")));
+    EXPECT_TRUE(Cell(dlg, no12Row, column, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(Cell(dlg, no8Row, column, Qt::FontRole).value<QFont>().bold());
+    EXPECT_FALSE(Tip(dlg, no8Row, column).contains(QStringLiteral("240.4")));
   }
-  EXPECT_EQ(dlg.Table()->currentRow(), WireSizeIndexOf("No. 12"));
-  EXPECT_FALSE(Cell(dlg, "No. 8", Dlg::ColDrop)->font().bold());
-  EXPECT_FALSE(Cell(dlg, "No. 8", Dlg::ColDrop)->toolTip().contains(QStringLiteral("240.4")));
+  EXPECT_EQ(dlg.Table()->currentIndex().row(), no12Row);
 }
 
 // The dialog opens inside the screen's available area, nothing of it scrolled away.
@@ -241,7 +254,7 @@ TEST(DropChart, DrawsAnyDrop) {
     dlg.resize(700, 700);
     EXPECT_FALSE(dlg.grab().isNull());
     EXPECT_EQ(dlg.Chart()->LogScale(), c.log);
-    EXPECT_EQ(dlg.Table()->item(0, Dlg::ColDrop)->text(), QString::fromLatin1(c.smallestDrop));
+    EXPECT_EQ(Text(dlg, 0, Col(IdsHeadingDropVolts)), QString::fromLatin1(c.smallestDrop));
     EXPECT_TRUE(dlg.Summary()->text().contains(QStringLiteral("meeting both: %1.").arg(c.both)))
         << dlg.Summary()->text().toStdString();
   }
