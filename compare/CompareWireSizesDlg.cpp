@@ -2,6 +2,7 @@
 
 #include "CompareStrings.h"
 #include "DropChart.h"
+#include "MarkDelegate.h"
 #include "WireSizeModel.h"
 #include "results/ResultsClipboard.h"
 #include "results/ShownNumber.h"
@@ -163,6 +164,11 @@ QWidget* CCompareWireSizesDlg::CreateTablePane(QWidget* body) {
   m_table->setSelectionMode(QAbstractItemView::SingleSelection);
   m_table->setTabKeyNavigation(false); // Tab moves on to the next control
   m_table->setWordWrap(false);
+  auto* marks = new MarkDelegate(m_table);
+  for (int column = 0; column < m_sizes->columnCount(); ++column) {
+    if (WireSizeModel::IsMark(column))
+      m_table->setItemDelegateForColumn(column, marks);
+  }
 
   // The table goes with what its ampacity rests on.
   auto* pane = new QWidget(body);

@@ -1,0 +1,51 @@
+#include "MarkDelegate.h"
+
+#include <QApplication>
+#include <QPainter>
+#include <QPainterPath>
+#include <algorithm>
+
+namespace compare {
+
+namespace {
+
+// The tick's size and stroke, in lines of the cell's font: large and bold
+// enough to see from across the table, as a fallback glyph of a font without
+// one is not.
+constexpr double TickHeight = 0.75;
+constexpr double StrokePerHeight = 0.16;
+constexpr double LeastStroke = 1.5; // pixels
+
+} // namespace
+
+void MarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                         const QModelIndex& index) const {
+  QStyleOptionViewItem cell(option);
+  initStyleOption(&cell, index);
+  const bool marked = !cell.text.isEmpty();
+  cell.text.clear(); // the background, the selection and the focus, but no glyph
+  const QStyle* style = cell.widget != nullptr ? cell.widget->style() : QApplication::style();
+  style->drawControl(QStyle::CE_ItemViewItem, &cell, painter, cell.widget);
+  if (!marked)
+    return;
+
+  const bool selected = (cell.state & QStyle::State_Selected) != 0;
+  const QColor colour = cell.palette.color(
+      (cell.state & QStyle::State_Enabled) != 0 ? QPalette::Normal : QPalette::Disabled,
+      selected ? QPalette::HighlightedText : QPalette::Text);
+  const double h = std::min<double>(cell.fontMetrics.height() * TickHeight, cell.rect.height());
+  const QPointF c = QRectF(cell.rect).center();
+  QPainterPath tick(QPointF(c.x() - h * 0.45, c.y()));
+  tick.lineTo(c.x() - h * 0.12, c.y() + h * 0.35);
+  tick.lineTo(c.x() + h * 0.5, c.y() - h * 0.42);
+
+  painter->save();
+  painter->setRenderHint(QPainter::Antialiasing);
+  painter->setPen(QPen(colour, std::max(LeastStroke, h * StrokePerHeight), Qt::SolidLine,
+                       Qt::RoundCap, Qt::RoundJoin));
+  painter->setBrush(Qt::NoBrush);
+  painter->drawPath(tick);
+  painter->restore();
+}
+
+} // namespace compare
