@@ -7,8 +7,8 @@
 // the single actions in microseconds.
 #include "calculator/CalculatorDlg.h"
 #include "calculator/CalculatorTemplate.h"
-#include "compare/DropChart.h"
 #include "settings/SettingsStore.h"
+#include "sizing/DropChart.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -192,13 +192,13 @@ void BM_LeaveDistance(benchmark::State& state) {
 }
 
 // Closes each size comparison once its chart has painted; counts them.
-class ComparisonCloser final : public QObject {
+class SizingCloser final : public QObject {
 public:
   int Closed = 0;
 
 protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (event->type() == QEvent::Paint && dynamic_cast<compare::CDropChart*>(watched) != nullptr) {
+    if (event->type() == QEvent::Paint && dynamic_cast<sizing::CDropChart*>(watched) != nullptr) {
       QWidget* dialog = static_cast<QWidget*>(watched)->window();
       if (!dialog->property("closing").toBool()) {
         dialog->setProperty("closing", true);
@@ -210,11 +210,11 @@ protected:
   }
 };
 
-// The size comparison: Ctrl+Shift+W on the calculator, solving for wire
-// size; the dialog opens, paints its table and chart, and is closed again.
-void BM_CompareWireSizes(benchmark::State& state) {
+// Size Conductors: Ctrl+Shift+W on the calculator, solving for wire
+// size; the window opens, paints its work, table and chart, and is closed again.
+void BM_SizeConductors(benchmark::State& state) {
   Form form;
-  ComparisonCloser closer;
+  SizingCloser closer;
   QApplication::instance()->installEventFilter(&closer);
   Measure(
       state, [](std::int64_t) {},
@@ -226,7 +226,7 @@ void BM_CompareWireSizes(benchmark::State& state) {
       [&](std::int64_t n) -> const char* {
         return closer.Closed == n + 1 && QApplication::activeModalWidget() == nullptr
                    ? nullptr
-                   : "the comparison did not open and close";
+                   : "the sizing window did not open and close";
       });
   QApplication::instance()->removeEventFilter(&closer);
 }
@@ -265,7 +265,7 @@ void BM_Units(benchmark::State& state, int target, int from, int units) {
 BENCHMARK(BM_Clear)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_WireSizeChange)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LeaveDistance)->UseManualTime()->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CompareWireSizes)->UseManualTime()->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SizeConductors)->UseManualTime()->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(BM_SolveTarget, Voltage, calculator::IdcSolveVoltage,
                   calculator::IdcSolveWireSize, engine::SolveVoltage)
     ->UseManualTime()

@@ -27,8 +27,8 @@ void CCalculatorDlg::CreateCommands() {
   AddCommand(IdsCopyResults, Qt::CTRL | Qt::SHIFT | Qt::Key_C, &CCalculatorDlg::OnCopyResults);
   AddCommand(IdsSaveReport, Qt::CTRL | Qt::Key_S, &CCalculatorDlg::OnSaveReport);
   // Ctrl+W closes windows on many desktops; the form itself takes no Ctrl keys.
-  AddCommand(IdsCompareWireSizes, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
-             &CCalculatorDlg::OnCompareWireSizes);
+  AddCommand(IdsSizeConductors, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_W),
+             &CCalculatorDlg::OnSizeConductors);
 }
 
 void CCalculatorDlg::contextMenuEvent(QContextMenuEvent* event) {

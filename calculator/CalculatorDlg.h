@@ -13,6 +13,7 @@
 #include "dialogkit/TemplateBuilder.h"
 #include "dialogkit/TemplateDialog.h"
 #include "engine/CalcState.h"
+#include "engine/ConductorSizing.h"
 #include "engine/FormLink.h"
 
 #include <QDialog>
@@ -102,8 +103,10 @@ public:
 
 private:
   ReportPathAsker m_askReportPath;
-  // Every wire size for the circuit on the form (CalculatorCompare.cpp).
-  void OnCompareWireSizes();
+  // What to install for the circuit on the form (CalculatorSizing.cpp).
+  void OnSizeConductors();
+  // Its installation conditions, kept for the next time while the program runs.
+  engine::SizingConditions m_sizingConditions;
 
   // Form exchange.
   bool DoDataExchange(bool saveAndValidate);

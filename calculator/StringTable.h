@@ -19,7 +19,7 @@ inline constexpr std::string_view IdsOutOfRange = "Please enter a number between
 // The commands on the context menu.
 inline constexpr std::string_view IdsCopyResults = "Copy Results";
 inline constexpr std::string_view IdsSaveReport = "Save Report...";
-inline constexpr std::string_view IdsCompareWireSizes = "Compare Wire Sizes...";
+inline constexpr std::string_view IdsSizeConductors = "Size Conductors...";
 
 // Save Report: the file dialog, the name offered, the relation the page
 // states (%1 K, %2 M, %3 A), the box of a report that could not be saved

@@ -1,10 +1,9 @@
-// Allowable ampacity beside the voltage drop: what each size can carry, what the
-// load asks of it, and the smallest sizes that satisfy the drop, the load, or both.
+// Allowable ampacity: what each size can carry, what the load asks of it, and
+// the overcurrent limits of small conductors.
 #pragma once
 
 #include "CalcState.h"
 #include "ConductorTables.h"
-#include "WireSizeComparison.h"
 
 #include <algorithm>
 #include <array>
@@ -129,34 +128,8 @@ std::optional<int> AllowableAmpacity(int material, int wireSize, int conductorsI
 // The current the conductors must carry: the load, or 125 % of it when continuous.
 double RequiredAmpacity(double loadAmps, bool continuous);
 
-struct AmpacityCheck {
-  std::optional<int> ampacity; // AllowableAmpacity of the selection
-  double requiredAmps;         // RequiredAmpacity of the load
-  bool meets;                  // requiredAmps <= ampacity; never without an ampacity
-
-  bool operator==(const AmpacityCheck&) const = default;
-};
-
-// Whether the selection carries the load. A NaN, infinite or negative load never does.
-AmpacityCheck CheckAmpacity(int material, int wireSize, int conductorsIndex, int rating,
-                            double loadAmps, bool continuous);
-
 // The largest overcurrent device a small conductor may have (NEC 240.4(D)):
 // copper No. 14, 12, 10 and aluminum No. 12, 10. Empty for every other size.
 std::optional<int> SmallConductorOvercurrentLimit(int material, int wireSize);
-
-// Every size for one circuit, by drop and by ampacity, with the smallest that do.
-struct WireSizeChoice {
-  std::array<WireSizeRow, WireSizeCount> rows;     // as CompareWireSizes gives them
-  std::array<AmpacityCheck, WireSizeCount> checks; // the same sizes against the load
-  std::optional<int> smallestWithinDrop;           // first row that meets the allowed drop
-  std::optional<int> smallestWithAmpacity;         // first row that carries the load
-  std::optional<int> smallestMeetingBoth;          // first row that does both
-};
-
-// The record's Amps and Material with conductorsIndex + 1 conductors to a phase,
-// brought to 0..7 as CompareWireSizes brings it, so drop and ampacity are judged
-// for the same conductors. A rating outside 0..2 leaves every size without ampacity.
-WireSizeChoice ChooseWireSize(const CalcState& s, int conductorsIndex, int rating, bool continuous);
 
 } // namespace engine

@@ -64,14 +64,16 @@ SizeAmpacity JudgeAmpacity(const CalcState& s, const SizingConditions& c, const 
                            int size) {
   SizeAmpacity a;
   const int n = c.conductorsIndex + 1;
-  a.usedAsChosen = c.conductorsIndex == 0 || size >= SmallestParallelWireSize;
-  const int terminal = Ampacities[s.Material][size][chain.terminationColumn];
-  const int insulated = Ampacities[s.Material][size][c.insulation];
-  if (!a.usedAsChosen || terminal == NoAmpacity || insulated == NoAmpacity)
+  a.usedAsChosen = n == 1 || size >= SmallestParallelWireSize;
+  // One conductor's table values; the tests take all n of a phase together.
+  const std::optional<int> terminal =
+      AllowableAmpacity(s.Material, size, 0, chain.terminationColumn);
+  const std::optional<int> insulated = AllowableAmpacity(s.Material, size, 0, c.insulation);
+  if (!a.usedAsChosen || !terminal || !insulated)
     return a;
   a.listed = true;
-  a.terminal = terminal * n;
-  a.corrected = insulated * chain.ambientFactor.value_or(0.0) * chain.adjustment * n;
+  a.terminal = *terminal * n;
+  a.corrected = *insulated * chain.ambientFactor.value_or(0.0) * chain.adjustment * n;
   a.usable = std::min(a.terminal, a.corrected);
   a.carriesCurrent = a.terminal >= chain.currentToCarry;
   a.carriesLoad = a.corrected >= s.Amps;

@@ -9,6 +9,7 @@
 #include <QPdfWriter>
 #include <QTextDocument>
 #include <cstdlib>
+#include <functional>
 
 namespace results {
 
@@ -48,13 +49,17 @@ QPageSize ReportPageSize(const QLocale& locale) {
                                                                            : QPageSize::A4);
 }
 
-bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& device) {
+namespace {
+
+// `html` drawn on one page of the writer's size, titled `title`.
+bool WriteHtmlPdf(const QString& title, const QString& html, const QPageSize& size,
+                  QIODevice& device) {
   QPdfWriter writer(&device);
   writer.setResolution(ReportDpi);
   writer.setPageSize(size);
   writer.setPageMargins(QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
-  writer.setTitle(page.product);
-  writer.setCreator(page.product);
+  writer.setTitle(title);
+  writer.setCreator(title);
 
   QPainter painter;
   if (!painter.begin(&writer))
@@ -67,19 +72,7 @@ bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& de
   font.setPointSize(ReportPointSize);
   document.setDefaultFont(font);
   document.setDocumentMargin(0);
-  CopiedTable table = ResultsTable(page.rows);
-  table.headings = ColumnHeadings;
-  document.setHtml(
-      QStringLiteral("<h2>%1</h2><p>%2</p>")
-          .arg(page.product.toHtmlEscaped(), LocalTimeText(page.when, QLocale()).toHtmlEscaped()) +
-      TableAsHtml(table, QStringLiteral("border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
-                                        "style=\"border-collapse: collapse; margin-top: %1px; "
-                                        "margin-bottom: %2px\"")
-                             .arg(TableTopPx)
-                             .arg(TableBottomPx)) +
-      QStringLiteral("<h3>%1</h3><p>%2</p>")
-          .arg(RelationHeading,
-               page.relation.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>"))));
+  document.setHtml(html);
   document.setTextWidth(writer.width());
   // One page whatever the fonts: a taller layout is drawn smaller.
   const qreal height = document.size().height();
@@ -91,12 +84,48 @@ bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& de
   return painter.end();
 }
 
-QByteArray ReportPdf(const ReportPage& page, const QPageSize& size) {
+QString TableAttributes() {
+  return QStringLiteral("border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
+                        "style=\"border-collapse: collapse; margin-top: %1px; "
+                        "margin-bottom: %2px\"")
+      .arg(TableTopPx)
+      .arg(TableBottomPx);
+}
+
+QString TitleAndTime(const QString& product, const QDateTime& when) {
+  return QStringLiteral("<h2>%1</h2><p>%2</p>")
+      .arg(product.toHtmlEscaped(), LocalTimeText(when, QLocale()).toHtmlEscaped());
+}
+
+QByteArray Rendered(const std::function<bool(QIODevice&)>& write) {
   QByteArray pdf;
   QBuffer buffer(&pdf);
-  if (!buffer.open(QIODevice::WriteOnly) || !WriteReportPdf(page, size, buffer))
+  if (!buffer.open(QIODevice::WriteOnly) || !write(buffer))
     return {};
   return pdf;
+}
+
+} // namespace
+
+bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& device) {
+  CopiedTable table = ResultsTable(page.rows);
+  table.headings = ColumnHeadings;
+  const QString html =
+      TitleAndTime(page.product, page.when) + TableAsHtml(table, TableAttributes()) +
+      QStringLiteral("<h3>%1</h3><p>%2</p>")
+          .arg(RelationHeading,
+               page.relation.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
+  return WriteHtmlPdf(page.product, html, size, device);
+}
+
+QByteArray ReportPdf(const ReportPage& page, const QPageSize& size) {
+  return Rendered([&](QIODevice& device) { return WriteReportPdf(page, size, device); });
+}
+
+QByteArray SizingReportPdf(const QString& product, const QDateTime& when, const SizingSheet& sheet,
+                           const QPageSize& size) {
+  const QString html = TitleAndTime(product, when) + SheetAsHtml(sheet, TableAttributes());
+  return Rendered([&](QIODevice& device) { return WriteHtmlPdf(product, html, size, device); });
 }
 
 } // namespace results

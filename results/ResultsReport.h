@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ResultsClipboard.h"
+#include "SizingSheet.h"
 
 #include <QByteArray>
 #include <QDateTime>
@@ -33,5 +34,11 @@ bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& de
 // The report rendered in memory, ready to be saved whole; empty when the page
 // could not be drawn.
 QByteArray ReportPdf(const ReportPage& page, const QPageSize& size);
+
+// A conductor sizing on one page: the product and the time, then the sheet
+// (answer, circuit, installation, work and rows of the size table). Empty
+// when the page could not be drawn.
+QByteArray SizingReportPdf(const QString& product, const QDateTime& when, const SizingSheet& sheet,
+                           const QPageSize& size);
 
 } // namespace results

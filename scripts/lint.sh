@@ -12,7 +12,7 @@ mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- \
   'app/*.cpp' 'app/*.h' 'engine/*.cpp' 'engine/*.h' 'version/*.cpp' 'version/*.h' \
   'dialogkit/*.cpp' 'dialogkit/*.h' 'about/*.cpp' 'about/*.h' \
   'settings/*.cpp' 'settings/*.h' 'results/*.cpp' 'results/*.h' \
-  'compare/*.cpp' 'compare/*.h' 'calculator/*.cpp' 'calculator/*.h' 'res/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp')
+  'sizing/*.cpp' 'sizing/*.h' 'calculator/*.cpp' 'calculator/*.h' 'res/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp')
 
 if [[ ! -f "$build/compile_commands.json" ]]; then
   echo "No $build/compile_commands.json: configure that build first" >&2

@@ -1,16 +1,22 @@
-// The size comparison opened from the calculator: what it shows for the
-// record the leave of the focused edit leaves behind, that it agrees with the
-// form's own wire-size solve for every conductor count, and that it changes
-// nothing.
+// Size Conductors opened from the calculator: what it shows for the record
+// the leave of the focused edit leaves behind, that by K it agrees with the
+// form's own wire-size solve for every conductor count it may be installed
+// with, and that its conditions change nothing on the form or in the store.
 #include "FormTestSupport.h"
 
-#include "compare/CompareStrings.h"
-#include "compare/CompareWireSizesDlg.h"
-#include "compare/DropChart.h"
-#include "compare/WireSizeModel.h"
+#include "StoreText.h"
 #include "dialogkit/Text.h"
 #include "engine/ConductorTables.h"
 #include "engine/NumberText.h"
+#include "sizing/DropChart.h"
+#include "sizing/SizeConductorsDlg.h"
+#include "sizing/SizingStrings.h"
+#include "sizing/WireSizeModel.h"
+
+#include <QCheckBox>
+#include <QLabel>
+#include <QSettings>
+#include <QSpinBox>
 
 #include <QTableView>
 #include <algorithm>
@@ -19,27 +25,27 @@ namespace testing_ui {
 namespace {
 
 using namespace calculator;
-using compare::CCompareWireSizesDlg;
+using sizing::CSizeConductorsDlg;
 
 enum class Way { Shortcut, ContextMenu };
 
 QString Number(double value) { return QString::fromStdString(engine::PrintNumber(value)); }
 
-QString Cell(const CCompareWireSizesDlg& dlg, int row, std::string_view heading,
+QString Cell(const CSizeConductorsDlg& dlg, int row, std::string_view heading,
              int role = Qt::DisplayRole) {
-  return dlg.Sizes().index(row, compare::WireSizeModel::ColumnOf(heading)).data(role).toString();
+  return dlg.Sizes().index(row, sizing::WireSizeModel::ColumnOf(heading)).data(role).toString();
 }
 
 // The first row marked as within the allowed drop; -1 if none is.
-int FirstMarked(const CCompareWireSizesDlg& dlg) {
+int FirstMarked(const CSizeConductorsDlg& dlg) {
   for (int row = 0; row < dlg.Sizes().rowCount(); ++row) {
-    if (!Cell(dlg, row, compare::IdsHeadingWithin).isEmpty())
+    if (!Cell(dlg, row, sizing::IdsHeadingWithin).isEmpty())
       return row;
   }
   return -1;
 }
 
-class CompareWireSizes : public FormTest {
+class SizeConductors : public FormTest {
 protected:
   void SetUp() override {
     FormTest::SetUp();
@@ -48,21 +54,21 @@ protected:
 
   // Opens the command one way; `inside` runs while the dialog is open, which
   // is then closed. Returns how many dialogs opened.
-  int Open(Way way, const std::function<void(CCompareWireSizesDlg&)>& inside) {
-    const auto dialog = WatchModal<CCompareWireSizesDlg>(inside);
+  int Open(Way way, const std::function<void(CSizeConductorsDlg&)>& inside) {
+    const auto dialog = WatchModal<CSizeConductorsDlg>(inside);
     if (way == Way::Shortcut) {
       QWidget* focused = QApplication::focusWidget();
       QTest::keyClick(focused != nullptr ? focused : &Dlg(), Qt::Key_W,
                       Qt::ControlModifier | Qt::ShiftModifier);
     } else {
-      PickFromContextMenu(QStringLiteral("Compare Wire Sizes..."));
+      PickFromContextMenu(QStringLiteral("Size Conductors..."));
     }
     Settle();
     return dialog->Count();
   }
 };
 
-TEST_F(CompareWireSizes, ShowsTheRecordTheLeavingEditLeavesAndChangesNothing) {
+TEST_F(SizeConductors, ShowsTheRecordTheLeavingEditLeavesAndChangesNothing) {
   for (const Way way : {Way::Shortcut, Way::ContextMenu}) {
     SCOPED_TRACE(way == Way::Shortcut ? "Ctrl+Shift+W" : "context menu");
     Click(IdcClear);
@@ -76,17 +82,18 @@ TEST_F(CompareWireSizes, ShowsTheRecordTheLeavingEditLeavesAndChangesNothing) {
     int rows = 0, current = -1, firstMarked = -1;
     bool tinted = false, modal = false;
     ASSERT_EQ(Open(way,
-                   [&](CCompareWireSizesDlg& dlg) {
+                   [&](CSizeConductorsDlg& dlg) {
                      seen = dlg.Record();
                      title = dlg.windowTitle();
                      modal = dlg.isModal() && dlg.parentWidget() == &Dlg();
                      rows = dlg.Sizes().rowCount();
                      current = std::max(dlg.Table()->currentIndex().row(), 0);
+                     dlg.Method()->setCurrentIndex(static_cast<int>(engine::DropMethod::KFactor));
                      firstMarked = FirstMarked(dlg);
-                     const auto tint = [&](int row) {
-                       return dlg.Sizes().index(row, 0).data(Qt::BackgroundRole);
+                     const auto bold = [&](int row) {
+                       return dlg.Sizes().index(row, 0).data(Qt::FontRole).value<QFont>().bold();
                      };
-                     tinted = tint(current) != tint(current == 0 ? 1 : 0);
+                     tinted = bold(current) && !bold(current == 0 ? 1 : 0);
                      dlg.Conductors()->setCurrentIndex(3);
                      Settle();
                      inside = State();
@@ -102,7 +109,7 @@ TEST_F(CompareWireSizes, ShowsTheRecordTheLeavingEditLeavesAndChangesNothing) {
     EXPECT_EQ(Text(IdcDistance), QStringLiteral("250"));
     EXPECT_TRUE(HasFocus(IdcDistance));
 
-    EXPECT_EQ(title, QStringLiteral("Compare Wire Sizes - Quillfen"));
+    EXPECT_EQ(title, QStringLiteral("Size Conductors - Quillfen"));
     EXPECT_TRUE(modal);
     EXPECT_EQ(rows, engine::WireSizeCount);
     EXPECT_EQ(current, State().WireSize);
@@ -112,22 +119,24 @@ TEST_F(CompareWireSizes, ShowsTheRecordTheLeavingEditLeavesAndChangesNothing) {
   }
 }
 
-// Each conductor count in the dialog marks first the size the form's own
-// solve picks with that count, and the total areas grow with the count.
-TEST_F(CompareWireSizes, EveryConductorCountAgreesWithTheFormsSolve) {
+// Sized by K, each conductor count marks first the size the form's own solve
+// picks with that count, or No. 1/0 where that count may not run in parallel
+// below it; the total areas grow with the count.
+TEST_F(SizeConductors, EveryConductorCountAgreesWithTheFormsSolve) {
   TypeInto(IdcAmps, QStringLiteral("100"));
   TypeInto(IdcDistance, QStringLiteral("250"));
   Leave();
   const engine::CalcState before = State();
   std::array<int, engine::ConductorCountMax> firstMarked{};
   ASSERT_EQ(Open(Way::Shortcut,
-                 [&](CCompareWireSizesDlg& dlg) {
+                 [&](CSizeConductorsDlg& dlg) {
+                   dlg.Method()->setCurrentIndex(static_cast<int>(engine::DropMethod::KFactor));
                    for (int count = 0; count < engine::ConductorCountMax; ++count) {
                      dlg.Conductors()->setCurrentIndex(count);
                      firstMarked[count] = FirstMarked(dlg);
                      for (int size = 0; size < engine::WireSizeCount; ++size) {
                        const double area = engine::CircularMils[size] * (count + 1);
-                       EXPECT_EQ(Cell(dlg, size, compare::IdsHeadingArea), Number(area))
+                       EXPECT_EQ(Cell(dlg, size, sizing::IdsHeadingArea), Number(area))
                            << size << " x " << count + 1;
                      }
                      EXPECT_TRUE(State() == before) << "the form's record changed";
@@ -140,7 +149,9 @@ TEST_F(CompareWireSizes, EveryConductorCountAgreesWithTheFormsSolve) {
       EXPECT_LE(firstMarked[count], firstMarked[count - 1]);
     }
     Select(IdcConductors, count);
-    EXPECT_EQ(firstMarked[count], State().WireSize) << count + 1 << " conductors";
+    const int parallelFrom = count > 0 ? engine::SmallestParallelWireSize : 0;
+    EXPECT_EQ(firstMarked[count], std::max(State().WireSize, parallelFrom))
+        << count + 1 << " conductors";
   }
   EXPECT_LT(firstMarked[7], firstMarked[0]);
   EXPECT_EQ(Boxes().size(), 0u);
@@ -159,7 +170,7 @@ constexpr LeaveCase LeaveCases[] = {
     {"out of range", "2000000", 0},
 };
 
-TEST_F(CompareWireSizes, FocusedEditLeavesOnceAsForAnyFocusMove) {
+TEST_F(SizeConductors, FocusedEditLeavesOnceAsForAnyFocusMove) {
   for (const LeaveCase& c : LeaveCases) {
     for (const Way way : {Way::Shortcut, Way::ContextMenu}) {
       SCOPED_TRACE(std::string(c.name) + (way == Way::Shortcut ? ", shortcut" : ", menu"));
@@ -172,7 +183,7 @@ TEST_F(CompareWireSizes, FocusedEditLeavesOnceAsForAnyFocusMove) {
       Boxes();
 
       TypeInto(IdcDistance, QString::fromLatin1(c.distance));
-      EXPECT_EQ(Open(way, [](CCompareWireSizesDlg&) {}), c.opens);
+      EXPECT_EQ(Open(way, [](CSizeConductorsDlg&) {}), c.opens);
       EXPECT_TRUE(Boxes() == byFocusMove);
       EXPECT_TRUE(HasFocus(IdcDistance));
       TypeInto(IdcDistance, QStringLiteral("100"));
@@ -180,6 +191,50 @@ TEST_F(CompareWireSizes, FocusedEditLeavesOnceAsForAnyFocusMove) {
       Boxes();
     }
   }
+}
+
+// The conditions change the answer, are there again at the next opening while
+// the program runs, and reach neither the form nor the store.
+TEST_F(SizeConductors, ConditionsAreKeptWhileRunningAndReachNeitherTheFormNorTheStore) {
+  TypeInto(IdcAmps, QStringLiteral("20"));
+  TypeInto(IdcDistance, QStringLiteral("250"));
+  Leave();
+  const engine::CalcState before = State();
+  QString first, changed, reopened;
+  engine::SizingConditions kept;
+  ASSERT_EQ(Open(Way::Shortcut,
+                 [&](CSizeConductorsDlg& dlg) {
+                   first = dlg.Answer()->text();
+                   dlg.Continuous()->setChecked(true);
+                   dlg.Ambient()->setValue(45);
+                   dlg.CurrentCarrying()->setValue(7);
+                   changed = dlg.Answer()->text();
+                 }),
+            1);
+  ASSERT_EQ(Open(Way::ContextMenu,
+                 [&](CSizeConductorsDlg& dlg) {
+                   kept = dlg.Conditions();
+                   reopened = dlg.Answer()->text();
+                 }),
+            1);
+  EXPECT_TRUE(first.startsWith(QStringLiteral("1 \u00D7 No. 4 copper per phase")))
+      << first.toStdString();
+  EXPECT_TRUE(changed.contains(QStringLiteral("25 A overcurrent device"))) << changed.toStdString();
+  EXPECT_EQ(reopened, changed);
+  EXPECT_TRUE(kept.continuous);
+  EXPECT_EQ(kept.ambientC, 45);
+  EXPECT_EQ(kept.currentCarrying, 7);
+  EXPECT_TRUE(State() == before);
+
+  Dlg().reject();
+  Settle();
+  const auto stored = SectionText(StorePath(), QStringLiteral("State"));
+  EXPECT_EQ(stored.size(), 11U);
+#ifndef Q_OS_WIN
+  EXPECT_EQ(QSettings(StorePath(), QSettings::IniFormat).childGroups(),
+            QStringList{QStringLiteral("State")});
+#endif
+  EXPECT_EQ(Boxes().size(), 0u);
 }
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include <QStyledItemDelegate>
 
-namespace compare {
+namespace sizing {
 
 class MarkDelegate : public QStyledItemDelegate {
 public:
@@ -15,4 +15,4 @@ public:
              const QModelIndex& index) const override;
 };
 
-} // namespace compare
+} // namespace sizing

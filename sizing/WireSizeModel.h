@@ -1,25 +1,26 @@
-// The compare table's contents: one row per wire size, its columns from one
+// The sizing table's contents: one row per wire size, its columns from one
 // constant table (heading, alignment, the shown text, the full text), so the
-// view, the tooltips, a screen reader and the copy all read the same cells.
+// view, the tooltips, a screen reader, the copy and the report read the same
+// cells.
 #pragma once
 
-#include "engine/Ampacity.h"
+#include "engine/ConductorSizing.h"
 #include "results/ResultsClipboard.h"
 
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <string_view>
 
-namespace compare {
+namespace sizing {
 
 class WireSizeModel : public QAbstractTableModel {
 public:
   explicit WireSizeModel(QObject* parent = nullptr);
 
   // The sizes as judged for one circuit of `material`; `formSize` is the size
-  // on the form, drawn in bold over `formTint`.
-  void SetChoice(const engine::WireSizeChoice& choice, int material, int formSize);
-  void SetFormTint(const QBrush& tint) { m_formTint = tint; }
+  // on the form, drawn in bold, the size to install over `installTint`.
+  void SetSizing(const engine::ConductorSizing& sizing, int material, int formSize);
+  void SetInstallTint(const QBrush& tint) { m_installTint = tint; }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -31,14 +32,15 @@ public:
   // Whether the column holds a yes-or-no mark rather than a value.
   static bool IsMark(int column);
 
-  // Every cell in full under its heading, as Ctrl+C copies the table.
-  results::CopiedTable Copied() const;
+  // Every cell in full under its heading, rows `first` to `last`; the size to
+  // install emphasised.
+  results::CopiedTable Copied(int first = 0, int last = engine::LargestWireSize) const;
 
 private:
-  engine::WireSizeChoice m_choice{};
+  engine::ConductorSizing m_sizing{};
   int m_material = 0;
   int m_formSize = -1;
-  QBrush m_formTint;
+  QBrush m_installTint;
 };
 
-} // namespace compare
+} // namespace sizing

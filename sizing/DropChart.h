@@ -1,25 +1,27 @@
-// Percent drop against wire size in the widget's palette: the allowed drop dashed, sizes within
-// it filled, sizes lacking the ampacity shaded, the form's size ringed.
+// Percent drop against wire size in the widget's palette: the drop each size is judged by, the
+// allowed drop dashed, sizes within it filled, sizes lacking the ampacity shaded, the size to
+// install boxed and the form's size ringed.
 #pragma once
 
-#include "engine/Ampacity.h"
+#include "engine/ConductorSizing.h"
 #include "engine/ConductorTables.h"
 
 #include <QWidget>
+#include <array>
+#include <optional>
 
 class QFontMetrics;
 class QPainter;
-#include <array>
 
-namespace compare {
+namespace sizing {
 
 class CDropChart : public QWidget {
 public:
   explicit CDropChart(QWidget* parent = nullptr);
 
-  using Rows = std::array<engine::WireSizeRow, engine::WireSizeCount>;
+  using Drops = std::array<double, engine::WireSizeCount>; // percent; NaN: none
   // `formSize` is ringed; the allowed drop is in percent.
-  void SetChoice(const engine::WireSizeChoice& choice, double allowedPercent, int formSize);
+  void SetSizing(const engine::ConductorSizing& sizing, double allowedPercent, int formSize);
 
   // Whether the size is shaded as lacking the ampacity for the load.
   bool LacksAmpacity(int size) const { return m_lacks.at(static_cast<std::size_t>(size)); }
@@ -41,7 +43,7 @@ private:
     bool log = false;
     double low = 0.0, high = 1.0, step = 0.5;
   };
-  static Axis AxisFor(const Rows& rows, double allowedPercent);
+  static Axis AxisFor(const Drops& drops, double allowedPercent);
   // Fraction of the plot's height, 0 at the bottom; out-of-range drops (zero
   // on a log axis, infinities) are held at the edges.
   double Position(double percent) const;
@@ -61,11 +63,13 @@ private:
   void DrawSeries(QPainter& p, const Geometry& g) const;
   void DrawLegend(QPainter& p, const Geometry& g) const;
 
-  Rows m_rows{};
+  Drops m_drops{};
+  std::array<bool, engine::WireSizeCount> m_within{};
   std::array<bool, engine::WireSizeCount> m_lacks{};
+  std::optional<int> m_installSize;
   double m_allowed = 0.0;
   int m_formSize = -1;
   Axis m_axis;
 };
 
-} // namespace compare
+} // namespace sizing

@@ -5,7 +5,7 @@
 #include <QPainterPath>
 #include <algorithm>
 
-namespace compare {
+namespace sizing {
 
 namespace {
 
@@ -48,4 +48,4 @@ void MarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   painter->restore();
 }
 
-} // namespace compare
+} // namespace sizing

@@ -1,6 +1,7 @@
 #include "DropChart.h"
 
-#include "CompareStrings.h"
+#include "InstallColour.h"
+#include "SizingStrings.h"
 #include "results/ShownNumber.h"
 
 #include "dialogkit/Text.h"
@@ -13,7 +14,7 @@
 #include <limits>
 #include <vector>
 
-namespace compare {
+namespace sizing {
 
 using results::ShownNumber;
 
@@ -63,6 +64,13 @@ void DrawRing(QPainter& p, QPointF at, double radius, const QPalette& pal) {
   p.drawEllipse(at, radius, radius);
 }
 
+// The size to install: a square around its marker, in the table's green.
+void DrawBox(QPainter& p, QPointF at, double half) {
+  p.setPen(QPen(InstallColour(), 2.5));
+  p.setBrush(Qt::NoBrush);
+  p.drawRect(QRectF(at.x() - half, at.y() - half, half * 2, half * 2));
+}
+
 QPen AllowedPen(const QPalette& pal) {
   QPen pen(pal.color(QPalette::Text), 1.5, Qt::DashLine);
   pen.setCapStyle(Qt::FlatCap);
@@ -80,7 +88,7 @@ void Shade(QPainter& p, const QRectF& area, const QPalette& pal) {
   p.fillRect(area, QBrush(hatch, Qt::BDiagPattern));
 }
 
-enum class Symbol { Within, Over, Form, Allowed, Lacks };
+enum class Symbol { Within, Over, Install, Form, Allowed, Lacks };
 
 struct LegendEntry {
   Symbol symbol;
@@ -91,6 +99,7 @@ std::vector<LegendEntry> LegendEntries(double allowedPercent) {
   return {
       {Symbol::Within, dialogkit::ToQString(IdsLegendWithin)},
       {Symbol::Over, dialogkit::ToQString(IdsLegendOver)},
+      {Symbol::Install, dialogkit::ToQString(IdsLegendInstall)},
       {Symbol::Form, dialogkit::ToQString(IdsLegendForm)},
       {Symbol::Allowed, dialogkit::ToQString(IdsLegendAllowed).arg(PercentText(allowedPercent))},
       {Symbol::Lacks, dialogkit::ToQString(IdsLegendLacks)}};
@@ -101,6 +110,7 @@ double SymbolWidth(Symbol symbol, int line) {
   case Symbol::Within:
   case Symbol::Over:
     return MarkerRadius(line) * 2;
+  case Symbol::Install:
   case Symbol::Form:
     return MarkerRadius(line) * RingPerMarker * 2;
   case Symbol::Allowed:
@@ -145,14 +155,17 @@ CDropChart::CDropChart(QWidget* parent) : QWidget(parent) {
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
-void CDropChart::SetChoice(const engine::WireSizeChoice& choice, double allowedPercent,
+void CDropChart::SetSizing(const engine::ConductorSizing& sizing, double allowedPercent,
                            int formSize) {
-  m_rows = choice.rows;
-  for (std::size_t size = 0; size < m_lacks.size(); ++size)
-    m_lacks[size] = !choice.checks[size].meets;
+  for (std::size_t size = 0; size < m_drops.size(); ++size) {
+    m_drops[size] = sizing.sizes[size].sizedPercent;
+    m_within[size] = sizing.sizes[size].withinDrop;
+    m_lacks[size] = !sizing.sizes[size].installable;
+  }
+  m_installSize = sizing.installedSize;
   m_allowed = allowedPercent;
   m_formSize = formSize;
-  m_axis = AxisFor(m_rows, allowedPercent);
+  m_axis = AxisFor(m_drops, allowedPercent);
   update();
 }
 
@@ -161,7 +174,7 @@ int CDropChart::LegendLines(int width) const {
   return PlaceLegend(LegendEntries(WidestAllowed), fm, width - fm.height()).back().line + 1;
 }
 
-CDropChart::Axis CDropChart::AxisFor(const Rows& rows, double allowedPercent) {
+CDropChart::Axis CDropChart::AxisFor(const Drops& drops, double allowedPercent) {
   double lowest = std::numeric_limits<double>::infinity();
   double highest = 0.0;
   const auto take = [&](double v) {
@@ -170,8 +183,8 @@ CDropChart::Axis CDropChart::AxisFor(const Rows& rows, double allowedPercent) {
       highest = std::max(highest, v);
     }
   };
-  for (const engine::WireSizeRow& row : rows)
-    take(row.percentDrop);
+  for (const double drop : drops)
+    take(drop);
   take(allowedPercent);
   if (highest == 0.0)
     return {}; // nothing but zeros and infinities: any range will do
@@ -362,13 +375,13 @@ void CDropChart::DrawSeries(QPainter& p, const Geometry& g) const {
   p.setClipRect(g.plot.adjusted(-margin, -margin, margin, margin));
   QPainterPath path;
   bool drawing = false;
-  for (const engine::WireSizeRow& row : m_rows) {
-    const double at = Position(row.percentDrop);
+  for (int size = 0; size < engine::WireSizeCount; ++size) {
+    const double at = Position(m_drops[static_cast<std::size_t>(size)]);
     if (std::isnan(at)) {
       drawing = false;
       continue;
     }
-    const QPointF point(g.X(row.wireSize), g.Y(at));
+    const QPointF point(g.X(size), g.Y(at));
     if (drawing)
       path.lineTo(point);
     else
@@ -378,16 +391,16 @@ void CDropChart::DrawSeries(QPainter& p, const Geometry& g) const {
   p.setPen(QPen(pal.color(QPalette::Highlight), 2));
   p.setBrush(Qt::NoBrush);
   p.drawPath(path);
-  for (const engine::WireSizeRow& row : m_rows) {
-    const double at = Position(row.percentDrop);
-    if (!std::isnan(at))
-      DrawMarker(p, QPointF(g.X(row.wireSize), g.Y(at)), g.radius, row.meetsAllowedDrop, pal);
+  const auto at = [&](int size) { return Position(m_drops[static_cast<std::size_t>(size)]); };
+  for (int size = 0; size < engine::WireSizeCount; ++size) {
+    if (!std::isnan(at(size)))
+      DrawMarker(p, QPointF(g.X(size), g.Y(at(size))), g.radius,
+                 m_within[static_cast<std::size_t>(size)], pal);
   }
-  if (HaveFormSize()) {
-    const double at = Position(m_rows[static_cast<std::size_t>(m_formSize)].percentDrop);
-    if (!std::isnan(at))
-      DrawRing(p, QPointF(g.X(m_formSize), g.Y(at)), g.radius * RingPerMarker, pal);
-  }
+  if (m_installSize && !std::isnan(at(*m_installSize)))
+    DrawBox(p, QPointF(g.X(*m_installSize), g.Y(at(*m_installSize))), g.radius * RingPerMarker);
+  if (HaveFormSize() && !std::isnan(at(m_formSize)))
+    DrawRing(p, QPointF(g.X(m_formSize), g.Y(at(m_formSize))), g.radius * RingPerMarker, pal);
   p.restore();
 }
 
@@ -404,6 +417,9 @@ void CDropChart::DrawLegend(QPainter& p, const Geometry& g) const {
     case Symbol::Within:
     case Symbol::Over:
       DrawMarker(p, QPointF(at + g.radius, middle), g.radius, symbol == Symbol::Within, pal);
+      break;
+    case Symbol::Install:
+      DrawBox(p, QPointF(at + ring, middle), ring);
       break;
     case Symbol::Form:
       DrawRing(p, QPointF(at + ring, middle), ring, pal);
@@ -429,4 +445,4 @@ void CDropChart::DrawLegend(QPainter& p, const Geometry& g) const {
   }
 }
 
-} // namespace compare
+} // namespace sizing
