@@ -23,7 +23,7 @@ namespace {
 constexpr double NotDrawn = std::numeric_limits<double>::quiet_NaN();
 
 // Proportions, most of them in lines of the chart's font.
-constexpr double LogScaleRatio = 100.0;   // drops spanning more than two decades
+constexpr double LogScaleRatio = 20.0;    // drops spanning more than 1.3 decades
 constexpr double Headroom = 1.05;         // above the highest drop on a linear axis
 constexpr double MarkerPerLine = 1 / 5.0; // a marker's radius
 constexpr double SmallestMarker = 2.5;    // pixels

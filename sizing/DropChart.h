@@ -27,7 +27,7 @@ public:
   bool LacksAmpacity(int size) const { return m_lacks.at(static_cast<std::size_t>(size)); }
 
   // Whether the drops are drawn on a logarithmic axis: when the sizes span
-  // more than two decades of drop.
+  // more than a factor of 20 of drop, where a linear axis would flatten the small ones.
   bool LogScale() const { return m_axis.log; }
 
   QSize sizeHint() const override;
