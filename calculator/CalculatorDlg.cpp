@@ -44,6 +44,19 @@ void CCalculatorDlg::RunOwnedModal(const std::function<void()>& run) {
   dialogkit::RunOwnedModal(*this, run);
 }
 
+void CCalculatorDlg::RunOnFinishedEntry(const std::function<void()>& command) {
+  RunOwnedModal([&] {
+    // The entry leaves before the command opens anything, rather than as a
+    // window it opens takes the focus.
+    setFocus(Qt::OtherFocusReason);
+    // A rejected entry took the focus back: it has to be put right first.
+    if (const QWidget* focused = QApplication::focusWidget();
+        focused != nullptr && focused != this && focused->window() == this)
+      return;
+    command();
+  });
+}
+
 void CCalculatorDlg::MessageBox(const QString& text, const QString& caption,
                                 QMessageBox::Icon icon) {
   RunOwnedModal([&] { dialogkit::ShowMessageBox(this, icon, caption, text); });

@@ -2,10 +2,10 @@
 // shown on the clipboard; Save Report writes it, with the relation the engine
 // applied, as a one-page PDF.
 //
-// Both first finish the entry in the focused field, as the About and Compare
-// commands do: its leave sequence runs once, with any box it shows, so what
-// is taken away is what the form will hold. An entry that leave rejected
-// stops the command before anything is copied or a file dialog opens.
+// Both first finish the entry in the focused field, as Compare does
+// (RunOnFinishedEntry): what is taken away is what the form will hold, and
+// an entry its leave rejected stops the command before anything is copied or
+// a file dialog opens.
 #include "CalculatorDlg.h"
 #include "CalculatorTemplate.h"
 #include "StringTable.h"
@@ -121,14 +121,6 @@ std::vector<ResultRow> RowsShownOn(const CCalculatorDlg& dlg) {
   return rows;
 }
 
-// Finishes the entry in the focused field as leaving it would. False when
-// its leave rejected it and took the focus back.
-bool CommitFocusedEntry(CCalculatorDlg& dlg) {
-  dlg.setFocus(Qt::OtherFocusReason);
-  const QWidget* focused = QApplication::focusWidget();
-  return focused == nullptr || focused == &dlg || focused->window() != &dlg;
-}
-
 // Documents when the user has that folder, else home: a name offered in a
 // folder that does not exist cannot be saved.
 QDir SuggestedFolder() {
@@ -231,10 +223,9 @@ QString ReasonText(const results::SaveOutcome& outcome) {
 } // namespace
 
 void CCalculatorDlg::OnCopyResults() {
-  RunOwnedModal([this] {
-    if (CommitFocusedEntry(*this))
-      QGuiApplication::clipboard()->setMimeData(
-          results::RowsAsMimeData(RowsShownOn(*this)).release());
+  RunOnFinishedEntry([this] {
+    QGuiApplication::clipboard()->setMimeData(
+        results::RowsAsMimeData(RowsShownOn(*this)).release());
   });
 }
 
@@ -245,9 +236,7 @@ void CCalculatorDlg::OnSaveReport() {
   QString path;
   // The entry is finished before the file dialog opens, so no box of its
   // leave opens over that dialog.
-  RunOwnedModal([&] {
-    if (!CommitFocusedEntry(*this))
-      return;
+  RunOnFinishedEntry([&] {
     path = m_askReportPath ? m_askReportPath(this, suggested)
                            : AskWithFileDialog(this, suggested, m_strMsgCaption);
   });
