@@ -14,7 +14,6 @@
 #include "results/ResultsReport.h"
 #include "results/ShownNumber.h"
 
-#include "dialogkit/BoxText.h"
 #include "dialogkit/MessageBox.h"
 #include "dialogkit/Text.h"
 #include "engine/CalcState.h"
@@ -259,8 +258,7 @@ void CCalculatorDlg::OnSaveReport() {
                                        : ReasonText(results::SaveWholeFile(path, pdf));
   if (reason.isEmpty())
     return;
-  MessageBox(dialogkit::ToQString(IdsReportNotSaved)
-                 .arg(dialogkit::BoxPath(QDir::toNativeSeparators(path)), reason),
+  MessageBox(dialogkit::ToQString(IdsReportNotSaved).arg(QDir::toNativeSeparators(path), reason),
              m_strMsgCaption, QMessageBox::Warning);
 }
 

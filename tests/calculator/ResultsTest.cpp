@@ -31,9 +31,6 @@ using namespace calculator;
 
 QString ProductName() { return dialogkit::ToQString(version::data::ProductName); }
 
-// A box's text without the break opportunities it gives a long path.
-QString Unbroken(QString text) { return text.remove(QChar(0x200B)); }
-
 class CopyResults : public DialogFixture, public ::testing::WithParamInterface<int> {};
 
 // On the form as it starts and in a Load solve: a distance typed and not yet
@@ -257,21 +254,14 @@ TEST_F(SaveReport, AFailureGivesOneBoxWithThePathAndTheReasonAndKeepsTheEarlierF
     if (c.boxes == 0)
       continue;
     EXPECT_EQ(boxes[0].caption, ProductName());
-    const QString text = Unbroken(boxes[0].text);
-    const QString path = QDir::toNativeSeparators(c.path);
-    // The path, or for a very long one its start and end; then the reason.
-    EXPECT_TRUE(text.contains(path.left(60))) << text.toStdString();
-    EXPECT_TRUE(text.contains(path.right(60) + "\n\n")) << text.toStdString();
+    // The path as it is, however long (the box wraps it); then the reason.
+    const QString& text = boxes[0].text;
+    EXPECT_TRUE(text.contains("\n" + QDir::toNativeSeparators(c.path) + "\n\n"))
+        << text.toStdString();
     EXPECT_FALSE(text.endsWith(QLatin1Char('\n')));
     if (!c.reason.isEmpty()) {
       EXPECT_TRUE(text.endsWith("\n\n" + c.reason)) << text.toStdString();
     }
-    // The box can wrap every line: no run of more than a few dozen
-    // characters without a place to break.
-    EXPECT_LT(boxes[0].text.size(), 800);
-    for (const QString& run :
-         boxes[0].text.split(QRegularExpression(QStringLiteral("[\\s\\x{200B}]"))))
-      EXPECT_LE(run.size(), 40) << run.toStdString();
   }
   QFile kept(readOnly);
   ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
