@@ -13,6 +13,7 @@
 #include "results/ResultsClipboard.h"
 #include "results/ResultsReport.h"
 #include "results/ShownNumber.h"
+#include "settings/PrivateQtSettings.h"
 
 #include "dialogkit/MessageBox.h"
 #include "dialogkit/Text.h"
@@ -188,7 +189,8 @@ private:
 };
 
 QString AskWithFileDialog(QWidget* owner, const QString& suggested, const QString& boxCaption) {
-  KindOnlyIconProvider icons; // outlives the dialog that draws with it
+  KindOnlyIconProvider icons;                   // outlives the dialog that draws with it
+  const settings::PrivateQtSettings qtSettings; // outlives the dialog that writes them
   // The widget dialog lists its first folder as it is built, before it has
   // the provider: that folder is an empty one of our own.
   const QTemporaryDir empty;

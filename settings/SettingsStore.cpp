@@ -36,12 +36,6 @@ std::unique_ptr<QSettings> OpenStore(const QString& path) {
   return std::make_unique<QSettings>(path, QSettings::IniFormat);
 }
 
-// Absent, or (through links) a regular file of a store's size.
-bool IsUsableStorePath(const QString& path) {
-  const QFileInfo info(path);
-  return !info.exists() || (info.isFile() && info.size() <= MaxStoreBytes);
-}
-
 // QLockFile reads a lock it finds to judge it, whole and blocking: only an
 // absent lock or a regular file of a lock's size is left to it. A link is not
 // followed, as it could lead anywhere.
@@ -150,6 +144,11 @@ QString StoreLocation() {
 }
 
 #ifndef Q_OS_WIN
+bool IsUsableStorePath(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || (info.isFile() && info.size() <= MaxStoreBytes);
+}
+
 std::unique_ptr<QSettings> OpenStoreForReading() {
   const QString path = StoreLocation();
   if (!IsUsableStorePath(path))

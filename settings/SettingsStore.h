@@ -34,6 +34,10 @@ QString StoreLocation();
 inline constexpr qint64 MaxStoreBytes = qint64{64} * 1024;
 inline constexpr qint64 MaxLockBytes = qint64{4} * 1024;
 
+// Absent, or (through links) a regular file of a store's size: a path
+// QSettings may read without blocking or taking seconds.
+bool IsUsableStorePath(const QString& path);
+
 // nullptr when the store's path exists but is no regular file (a FIFO would
 // block the read) or is larger than MaxStoreBytes: the selections then take
 // their defaults.

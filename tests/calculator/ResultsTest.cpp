@@ -4,6 +4,7 @@
 // a file to draw its list.
 #include "DialogFixture.h"
 #include "ProcessTools.h"
+#include "StoreText.h"
 #include "WindowWatcher.h"
 
 #include "calculator/StringTable.h"
@@ -284,10 +285,24 @@ QStringList OpenedNames(int watch) {
   return names;
 }
 
+// Qt's own settings beside the store, as the file dialog finds them.
+enum class QtSettings { Absent, Fifos, Sound };
+
+struct FileDialogRow {
+  const char* label;
+  QString typed;
+  QtSettings qt;
+  const char* box; // what a box over the dialog says; none: the report is saved as typed
+};
+
+class FileDialog : public SaveReport, public ::testing::WithParamInterface<FileDialogRow> {};
+
 // The widget dialog lists a folder with a file of unknown kind and a FIFO
 // without opening either (opening the FIFO would never return), and says when
-// a name is too long for the folder.
-TEST_F(SaveReport, TheFileDialogNeverReadsAFileAndSaysWhenANameIsTooLong) {
+// a name is too long for the folder. It reads Qt's own settings only when they
+// are a sound file, and never writes them.
+TEST_P(FileDialog, NeverReadsAFileNorUnsoundSettingsAndSaysWhatItRefuses) {
+  const FileDialogRow& row = GetParam();
   QTemporaryDir folder;
   const QString fifo = folder.filePath(QStringLiteral("pipe"));
   ASSERT_EQ(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
@@ -299,11 +314,25 @@ TEST_F(SaveReport, TheFileDialogNeverReadsAFileAndSaysWhenANameIsTooLong) {
   const int watch = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
   ASSERT_GE(watch, 0);
   ASSERT_GE(::inotify_add_watch(watch, QFile::encodeName(folder.path()).constData(), IN_OPEN), 0);
+  QTemporaryDir config;
+  const ScopedEnv configHome("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  const QString qtFile = config.filePath(QStringLiteral("QtProject.conf"));
+  if (row.qt == QtSettings::Fifos) {
+    ASSERT_EQ(::mkfifo(QFile::encodeName(qtFile).constData(), 0600), 0);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(qtFile + ".lock").constData(), 0600), 0);
+  } else if (row.qt == QtSettings::Sound) {
+    QFile sound(qtFile);
+    ASSERT_TRUE(sound.open(QIODevice::WriteOnly));
+    sound.write("[FileDialog]\nviewMode=List\n");
+  }
+  const QStringList qtNames = QDir(config.path()).entryList(QDir::AllEntries | QDir::System);
   StartDialog();
   bool loaded = false;
   bool stayedOpen = false;
+  bool listView = false;
   std::size_t boxesOverIt = 0;
   const auto dialog = WatchModal<QFileDialog>([&](QFileDialog& dlg) {
+    listView = dlg.viewMode() == QFileDialog::List;
     auto* model = dlg.findChild<QFileSystemModel*>();
     ASSERT_TRUE(model != nullptr);
     const QSignalSpy listed(model, &QFileSystemModel::directoryLoaded);
@@ -320,27 +349,47 @@ TEST_F(SaveReport, TheFileDialogNeverReadsAFileAndSaysWhenANameIsTooLong) {
     QTest::qWait(300); // the kinds and icons looked up for what was listed
     auto* name = dlg.findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
     ASSERT_TRUE(name != nullptr);
-    name->setText(QString(4000, QLatin1Char('n')) + ".pdf");
+    name->setText(row.typed);
     QTest::keyClick(name, Qt::Key_Return);
     Settle();
     stayedOpen = dlg.isVisible();
     boxesOverIt = m_boxes.Count();
-    dlg.reject();
+    if (stayedOpen)
+      dlg.reject();
   });
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
   Settle();
   EXPECT_EQ(dialog->Count(), 1);
   EXPECT_TRUE(loaded);
-  EXPECT_EQ(OpenedNames(watch), QStringList()) << "a listed file was opened";
+  const QStringList opened = OpenedNames(watch);
+  EXPECT_FALSE(opened.contains("notes") || opened.contains("pipe")) << "a listed file was opened";
   ::close(watch);
-  EXPECT_TRUE(stayedOpen);
-  EXPECT_EQ(boxesOverIt, 1U);
+  EXPECT_EQ(listView, row.qt == QtSettings::Sound) << "Qt's settings read when sound, only then";
+  EXPECT_EQ(QDir(config.path()).entryList(QDir::AllEntries | QDir::System), qtNames);
+  if (row.qt == QtSettings::Sound) {
+    EXPECT_EQ(FileBytes(qtFile), "[FileDialog]\nviewMode=List\n") << "Qt's settings written";
+  }
+  EXPECT_EQ(stayedOpen, row.box != nullptr);
   const std::vector<SeenBox> boxes = m_boxes.Take();
-  ASSERT_EQ(boxes.size(), 1U);
-  EXPECT_TRUE(boxes[0].text.contains(QStringLiteral("too long"))) << boxes[0].text.toStdString();
-  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System),
-            QStringList({"notes", "pipe"}));
+  ASSERT_EQ(boxes.size(), row.box != nullptr ? 1U : 0U);
+  EXPECT_EQ(boxesOverIt, boxes.size());
+  QStringList files = {"notes", "pipe"};
+  if (row.box != nullptr) {
+    EXPECT_TRUE(boxes[0].text.contains(QLatin1String(row.box))) << boxes[0].text.toStdString();
+  } else {
+    files << row.typed;
+  }
+  files.sort();
+  EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files | QDir::System), files);
 }
+
+const FileDialogRow FileDialogRows[] = {
+    {"NameTooLong", QString(4000, QLatin1Char('n')) + ".pdf", QtSettings::Absent, "too long"},
+    {"QtSettingsAreSound", "report.pdf", QtSettings::Sound, nullptr},
+    {"QtSettingsAreFifos", "report.pdf", QtSettings::Fifos, nullptr},
+};
+INSTANTIATE_TEST_SUITE_P(SaveReport, FileDialog, ::testing::ValuesIn(FileDialogRows),
+                         [](const auto& info) { return std::string(info.param.label); });
 #endif
 
 } // namespace
