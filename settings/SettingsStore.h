@@ -53,10 +53,11 @@ std::unique_ptr<QSettings> OpenStoreForWriting();
 // Sets `values` (keys with their section, "State/Material") in the store
 // `store` was opened on, keeping every other key it holds. On Linux QSettings
 // writes a side file, which is read back and checked (it parses, holds every
-// key, each of `values` as set, and ends with a whole line) before it is
-// renamed over the store; `store` itself is left unchanged. False when the
-// store keeps what it held: it could not be read, is read-only, or the write
-// did not complete.
+// key, each of `values` as set, and ends with a whole line); its bytes then
+// replace the store whole (wholefile::Replace: flushed to the disk, the
+// result checked, then renamed over it); `store` itself is left unchanged.
+// False when the store keeps what it held: it could not be read, is
+// read-only, or the write or its flush did not complete.
 bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>>& values);
 #endif
 

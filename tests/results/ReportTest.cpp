@@ -12,8 +12,10 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 
 #ifdef Q_OS_LINUX
+#include "FailingSync.h"
 #include "FileSizeLimit.h"
 #include "ProcessTools.h"
 
@@ -108,7 +110,16 @@ TEST(Report, HeadingsOverTheTableLocalTimeWithItsOffsetAndRoomBeforeTheRelation)
 
 using testing_ui::FileSizeLimit;
 
-enum class Target { Earlier, Fifo, LinkToFifo, Device, ReadOnly, LinkToEarlier, CutShort };
+enum class Target {
+  Earlier,
+  Fifo,
+  LinkToFifo,
+  Device,
+  ReadOnly,
+  LinkToEarlier,
+  CutShort,
+  SyncFails
+};
 
 TEST(ReportFile, AReportIsWholeOrNotWrittenAndOnlyARegularFileIsReplaced) {
   QTemporaryDir dir;
@@ -128,6 +139,7 @@ TEST(ReportFile, AReportIsWholeOrNotWrittenAndOnlyARegularFileIsReplaced) {
       {"ReadOnly", Target::ReadOnly, SaveProblem::ReadOnly},
       {"LinkToEarlier", Target::LinkToEarlier, SaveProblem::None},
       {"CutShort", Target::CutShort, SaveProblem::WriteFailed},
+      {"SyncFails", Target::SyncFails, SaveProblem::WriteFailed},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.label);
@@ -165,6 +177,10 @@ TEST(ReportFile, AReportIsWholeOrNotWrittenAndOnlyARegularFileIsReplaced) {
       std::unique_ptr<FileSizeLimit> limit;
       if (row.target == Target::CutShort) {
         limit = std::make_unique<FileSizeLimit>(4096);
+      }
+      std::optional<testing_ui::FailingSync> sync;
+      if (row.target == Target::SyncFails) {
+        sync.emplace(EIO);
       }
       outcome = SaveWholeFile(path, report);
     }

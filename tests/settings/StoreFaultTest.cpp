@@ -17,9 +17,11 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
+#include <optional>
 #include <thread>
 
 #ifdef Q_OS_LINUX
+#include "FailingSync.h"
 #include "FileSizeLimit.h"
 
 #include <fcntl.h>
@@ -118,12 +120,14 @@ const QByteArray OldStore =
 TEST_F(StoreFaults, AWriteThatDoesNotCompleteLeavesTheStoreByteForByte) {
   const struct {
     const char* label;
-    rlim_t limit; // 0: none
+    rlim_t limit;  // 0: none
+    int syncError; // 0: the disk writes back
     bool written;
   } rows[] = {
-      {"NothingFits", 1, false},
-      {"CutShortInsideTheStore", 1024, false},
-      {"NoLimit", 0, true},
+      {"NothingFits", 1, 0, false},
+      {"CutShortInsideTheStore", 1024, 0, false},
+      {"WriteBackFails", 0, EIO, false},
+      {"NoLimit", 0, 0, true},
   };
   for (const auto& row : rows) {
     SCOPED_TRACE(row.label);
@@ -136,6 +140,10 @@ TEST_F(StoreFaults, AWriteThatDoesNotCompleteLeavesTheStoreByteForByte) {
       std::unique_ptr<FileSizeLimit> limit;
       if (row.limit != 0) {
         limit = std::make_unique<FileSizeLimit>(row.limit);
+      }
+      std::optional<testing_ui::FailingSync> sync;
+      if (row.syncError != 0) {
+        sync.emplace(row.syncError);
       }
       stored = StoreSelections(*store, Changed());
     }

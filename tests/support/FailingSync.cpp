@@ -1,0 +1,30 @@
+#include "FailingSync.h"
+
+#include <atomic>
+#include <cerrno>
+#include <dlfcn.h>
+
+namespace {
+std::atomic<int> failWith{0};
+} // namespace
+
+// The program's own fdatasync comes before the C library's, for Qt's calls
+// too; unless a FailingSync lives, it hands over to the real one.
+// (The C library's declaration names its parameter __fildes.)
+// NOLINTNEXTLINE(readability-inconsistent-declaration-parameter-name)
+extern "C" int fdatasync(int fd) {
+  if (const int error = failWith.load()) {
+    errno = error;
+    return -1;
+  }
+  using Sync = int (*)(int);
+  static const auto real = reinterpret_cast<Sync>(::dlsym(RTLD_NEXT, "fdatasync"));
+  return real(fd);
+}
+
+namespace testing_ui {
+
+FailingSync::FailingSync(int error) { failWith = error; }
+FailingSync::~FailingSync() { failWith = 0; }
+
+} // namespace testing_ui
