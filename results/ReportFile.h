@@ -12,7 +12,9 @@ namespace results {
 using SaveProblem = wholefile::Problem;
 using SaveOutcome = wholefile::Outcome;
 
-// Writes `bytes` over `path` whole (wholefile::Replace).
+// Writes `bytes` over `path` whole (wholefile::Replace). The side files that
+// saves to that folder left when they were killed are cleared first, once
+// they are a minute old: a younger one may be another run's, still writing.
 SaveOutcome SaveWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace results

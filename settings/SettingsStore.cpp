@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -132,6 +133,20 @@ QString ReplacedStore(const QString& store) {
   const QFileInfo replaced = wholefile::ReplacedFile(store);
   return replaced.filePath().isEmpty() ? QString() : replaced.absoluteFilePath();
 }
+
+// What a write leaves beside the store when it is killed: its side files
+// (SideFiles, and Replace's), and what QSettings makes beside one it writes,
+// its own side file and lock.
+void ClearLeftovers(const QString& store) {
+  const QFileInfo replaced(ReplacedStore(store));
+  if (replaced.filePath().isEmpty())
+    return;
+  const QString side = wholefile::SideFilePattern(QRegularExpression::escape(replaced.fileName()));
+  wholefile::ClearLeftovers(replaced.absolutePath(),
+                            side + u'|' + wholefile::SideFilePattern(side) + u'|' + side +
+                                QStringLiteral("\\.lock"),
+                            std::chrono::seconds(0));
+}
 #endif
 
 } // namespace
@@ -172,6 +187,8 @@ std::unique_ptr<QSettings> OpenStoreForWriting() {
   std::unique_ptr<QLockFile> lock = TakeLock(path);
   if (!lock)
     return nullptr;
+  // Every write takes this lock: any side file there now is a killed run's.
+  ClearLeftovers(path);
   std::unique_ptr<QSettings> store = OpenStore(path);
   new HeldLock(std::move(lock), store.get()); // owned by the store
   return store;

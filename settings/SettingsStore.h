@@ -47,7 +47,8 @@ std::unique_ptr<QSettings> OpenStoreForReading();
 // the path is no regular file or too large, its folder cannot be made, its
 // lock is no regular file or too large, or the lock is held by a live process
 // or cannot be cleared by QLockFile's own stale-lock rules. The returned
-// store holds the lock until it is destroyed.
+// store holds the lock until it is destroyed; with the lock taken, the side
+// files a killed write left beside the store are removed.
 std::unique_ptr<QSettings> OpenStoreForWriting();
 
 // Sets `values` (keys with their section, "State/Material") in the store

@@ -1,6 +1,9 @@
 #include "WholeFile.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <cerrno>
 #include <cstring>
@@ -85,6 +88,33 @@ Outcome Replace(const QString& path, const QByteArray& bytes) {
   if (!file.commit())
     return Failed(file);
   return {};
+}
+
+QString SideFilePattern(const QString& targetPattern) {
+  // QSaveFile's and QTemporaryFile's names: the target's and ".XXXXXX".
+  return QStringLiteral("(?:%1)\\.[A-Za-z0-9]{6}").arg(targetPattern);
+}
+
+void ClearLeftovers(const QString& folder, const QString& namePattern,
+                    std::chrono::seconds minAge) {
+  if (folder.isEmpty()) // not the current folder
+    return;
+  const QRegularExpression names(QRegularExpression::anchoredPattern(namePattern));
+  const QDateTime now = QDateTime::currentDateTimeUtc();
+  // Regular files only: no FIFO, device or folder, and no link.
+  const QFileInfoList entries =
+      QDir(folder).entryInfoList(QDir::Files | QDir::Hidden | QDir::NoSymLinks);
+  for (const QFileInfo& entry : entries) {
+    if (!names.match(entry.fileName()).hasMatch())
+      continue;
+#ifndef Q_OS_WIN
+    if (entry.ownerId() != ::geteuid())
+      continue;
+#endif
+    if (minAge.count() > 0 && entry.lastModified().secsTo(now) < minAge.count())
+      continue;
+    QFile::remove(entry.filePath());
+  }
 }
 
 } // namespace wholefile

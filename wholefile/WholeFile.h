@@ -1,12 +1,14 @@
 // Replacing a file whole, the one way the program writes a file: the new
 // bytes go to a side file beside it (its name and six letters), are written
 // and flushed to the disk with every result checked, and only then renamed
-// over it.
+// over it. A run killed before the rename leaves its side file; a later run
+// clears it.
 #pragma once
 
 #include <QByteArray>
 #include <QFileInfo>
 #include <QString>
+#include <chrono>
 
 namespace wholefile {
 
@@ -31,5 +33,15 @@ QFileInfo ReplacedFile(const QString& path);
 // which stay) or a new name is replaced, and it keeps its mode. On any
 // failure, the disk's late one too, what was there is left as it was.
 Outcome Replace(const QString& path, const QByteArray& bytes);
+
+// The names of the side files of the files whose names match the regular
+// expression `targetPattern`: "<target name>.Abcdef".
+QString SideFilePattern(const QString& targetPattern);
+
+// Removes from `folder` the side files a killed run left: regular files (no
+// links) of this user whose names the regular expression `namePattern`
+// matches whole, last written at least `minAge` ago (any age when zero: the
+// caller holds the lock every writer of them takes). Nothing else is touched.
+void ClearLeftovers(const QString& folder, const QString& namePattern, std::chrono::seconds minAge);
 
 } // namespace wholefile

@@ -17,7 +17,6 @@
 #include <chrono>
 #include <gtest/gtest.h>
 #include <memory>
-#include <optional>
 #include <thread>
 
 #ifdef Q_OS_LINUX
@@ -129,10 +128,22 @@ TEST_F(StoreFaults, AWriteThatDoesNotCompleteLeavesTheStoreByteForByte) {
       {"WriteBackFails", 0, EIO, false},
       {"NoLimit", 0, 0, true},
   };
+  // Near misses of a side file's name, a link and another user's file: not
+  // ours to clear.
+  const QString conf = StoreLocation();
+  for (const QString& path :
+       {conf + ".bak", conf + ".AbCdE", Folder() + "/Other.conf.AbCdEf", conf + ".Others"})
+    WriteFile(path, "kept");
+  ASSERT_TRUE(QFile::link(conf + ".bak", conf + ".LinkQx"));
+  if (::chown(QFile::encodeName(conf + ".Others").constData(), 65534, 65534) != 0)
+    QFile::remove(conf + ".Others"); // only root gives a file away
   for (const auto& row : rows) {
     SCOPED_TRACE(row.label);
     WriteFile(StoreLocation(), OldStore);
     const QStringList namesBefore = FolderNames();
+    // What writes killed before their rename left, which this one clears.
+    for (const char* left : {".AbCdEf", ".GhIjKl.lock", ".MnOpQr.StUvWx"})
+      WriteFile(conf + left, OldStore);
     bool stored = false;
     {
       const std::unique_ptr<QSettings> store = OpenStoreForWriting();
@@ -141,11 +152,9 @@ TEST_F(StoreFaults, AWriteThatDoesNotCompleteLeavesTheStoreByteForByte) {
       if (row.limit != 0) {
         limit = std::make_unique<FileSizeLimit>(row.limit);
       }
-      std::optional<testing_ui::FailingSync> sync;
-      if (row.syncError != 0) {
-        sync.emplace(row.syncError);
-      }
+      testing_ui::FailSyncs(row.syncError);
       stored = StoreSelections(*store, Changed());
+      testing_ui::FailSyncs(0);
     }
     EXPECT_EQ(stored, row.written);
     EXPECT_EQ(FolderNames(), namesBefore) << "side files left behind";
