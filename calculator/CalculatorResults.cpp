@@ -156,25 +156,62 @@ qsizetype NameLimit(const QString& folder) {
 #endif
 }
 
-// The widget dialog ignores a name too long for its folder without a word;
-// this one says what is wrong and stays open for a shorter name.
+// The widget dialog ignores a name too long for its folder without a word,
+// and reads a name with double quotes in it as a list of names ("a" "b"),
+// saving under one of them; this one says what is wrong with a name and
+// stays open for another, and takes a name with quotes as it was typed.
 class ReportFileDialog : public QFileDialog {
 public:
   ReportFileDialog(QWidget* owner, const QString& directory, QString boxCaption)
       : QFileDialog(owner, dialogkit::ToQString(IdsReportDialogTitle), directory),
         m_boxCaption(std::move(boxCaption)) {}
 
+  // Where the report goes, once the dialog is accepted.
+  QString Chosen() const { return m_chosen; }
+
   void accept() override {
-    if (!SaidNameTooLong())
+    const QString quoted = QuotedName();
+    m_chosen = quoted.isEmpty() ? selectedFiles().value(0) : quoted;
+    if (m_chosen.isEmpty() || SaidNameTooLong())
+      return;
+    if (quoted.isEmpty()) {
       QFileDialog::accept();
+      return;
+    }
+    // What the widget dialog does with a name it reads right.
+    if (QFileInfo(quoted).isDir()) {
+      setDirectory(quoted);
+      return;
+    }
+    if (QFileInfo::exists(quoted) &&
+        dialogkit::ShowMessageBox(
+            this, QMessageBox::Warning, m_boxCaption,
+            dialogkit::ToQString(IdsReportReplace).arg(QFileInfo(quoted).fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+      return;
+    // Past QFileDialog's own accept, which would read the name as a list again.
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+    QDialog::accept();
   }
 
 private:
+  // The name field's text as a path, when it holds a double quote: in the
+  // dialog's folder unless absolute ("~/" is the home folder, as the dialog
+  // reads it), with the report's suffix when it has none. Empty otherwise.
+  QString QuotedName() const {
+    const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (edit == nullptr || !edit->text().contains(QLatin1Char('"')))
+      return {};
+    QString name = edit->text();
+    if (name.startsWith(QLatin1String("~/")))
+      name.replace(0, 1, QDir::homePath());
+    if (!QFileInfo(name).fileName().contains(QLatin1Char('.')))
+      name += QLatin1Char('.') + defaultSuffix();
+    return QDir::cleanPath(directory().absoluteFilePath(name));
+  }
+
   bool SaidNameTooLong() {
-    const QStringList files = selectedFiles();
-    if (files.isEmpty())
-      return false;
-    const QFileInfo chosen(files.constFirst());
+    const QFileInfo chosen(m_chosen);
     const qsizetype limit = NameLimit(chosen.absolutePath());
     const qsizetype length = QFile::encodeName(chosen.fileName()).size();
     if (length <= limit)
@@ -186,6 +223,7 @@ private:
   }
 
   QString m_boxCaption;
+  QString m_chosen;
 };
 
 QString AskWithFileDialog(QWidget* owner, const QString& suggested, const QString& boxCaption) {
@@ -202,9 +240,7 @@ QString AskWithFileDialog(QWidget* owner, const QString& suggested, const QStrin
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.setDirectory(QFileInfo(suggested).absolutePath());
   dialog.selectFile(suggested);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return {};
-  return dialog.selectedFiles().constFirst();
+  return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : QString();
 }
 
 QString ReasonText(const results::SaveOutcome& outcome) {

@@ -93,10 +93,12 @@ void ShowTextWhole(QMessageBox& box) {
 
 QMessageBox::StandardButton ShowMessageBox(QWidget* owner, QMessageBox::Icon icon,
                                            const QString& caption, const QString& text,
-                                           QMessageBox::StandardButtons buttons) {
+                                           QMessageBox::StandardButtons buttons,
+                                           QMessageBox::StandardButton defaultButton) {
   if (const MessageBoxAnswerer& answer = CurrentAnswerer())
     return answer({text, caption, icon, owner});
   QMessageBox box(icon, caption, text, buttons, owner);
+  box.setDefaultButton(defaultButton);
   ShowTextWhole(box);
   return static_cast<QMessageBox::StandardButton>(box.exec());
 }
