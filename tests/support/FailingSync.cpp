@@ -4,9 +4,7 @@
 #include <cerrno>
 #include <dlfcn.h>
 
-namespace {
-std::atomic<int> failWith{0};
-} // namespace
+static std::atomic<int> failWith{0};
 
 // The program's own fdatasync comes before the C library's, for Qt's calls
 // too; while no failure is asked for, it hands over to the real one.
@@ -17,8 +15,7 @@ extern "C" int fdatasync(int fd) {
     errno = error;
     return -1;
   }
-  using Sync = int (*)(int);
-  static const auto real = reinterpret_cast<Sync>(::dlsym(RTLD_NEXT, "fdatasync"));
+  static const auto real = reinterpret_cast<int (*)(int)>(::dlsym(RTLD_NEXT, "fdatasync"));
   return real(fd);
 }
 
