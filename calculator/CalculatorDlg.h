@@ -106,11 +106,11 @@ private:
   void OnCompareWireSizes();
   // What every command that takes the form runs through: the entry in the
   // focused field is finished first, as leaving that field would finish it
-  // (its leave sequence runs, with any box it shows), so the command
+  // (its leave sequence runs once, with any box it shows), so the command
   // sees what the form will hold. An entry the leave rejected stops the
-  // command. `command` runs with the form itself holding the focus, so no
-  // box or window it opens makes the field leave again; the field gets the
-  // focus back afterwards.
+  // command, the focus where the leave's report put it. `command` runs with
+  // the form itself holding the focus, so no box or window it opens makes the
+  // field leave again; the field gets the focus back afterwards.
   void RunOnFinishedEntry(const std::function<void()>& command);
 
   // Form exchange.
