@@ -12,6 +12,7 @@
 #include <QButtonGroup>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPointer>
 #include <QShowEvent>
 
 namespace calculator {
@@ -42,6 +43,26 @@ QButtonGroup* CCalculatorDlg::RadioGroup(int firstId) const {
 
 void CCalculatorDlg::RunOwnedModal(const std::function<void()>& run) {
   dialogkit::RunOwnedModal(*this, run);
+}
+
+void CCalculatorDlg::RunOnFinishedEntry(const std::function<void()>& command) {
+  QPointer<QWidget> entry = QApplication::focusWidget();
+  if (entry == nullptr || entry->window() != this)
+    entry = focusWidget();
+  // The entry leaves before the command opens anything, rather than as a
+  // window it opens takes the focus.
+  setFocus(Qt::OtherFocusReason);
+  // A rejected entry: the focus is where the leave's report put it, as after
+  // Tab. Given back to the field it left, it would make the field it is in
+  // now leave too, and report again.
+  if (const QWidget* focused = QApplication::focusWidget();
+      focused != nullptr && focused != this && focused->window() == this)
+    return;
+  RunOwnedModal(command);
+  // The form held the focus while the command ran; the field gets it back,
+  // unless the command left the focus elsewhere.
+  if (entry != nullptr && entry->isEnabled() && QApplication::focusWidget() == this)
+    entry->setFocus(Qt::ActiveWindowFocusReason);
 }
 
 void CCalculatorDlg::MessageBox(const QString& text, const QString& caption,

@@ -107,6 +107,14 @@ private:
   void OnSizeConductors();
   // Its installation conditions, kept for the next time while the program runs.
   engine::SizingConditions m_sizingConditions;
+  // What every command that takes the form runs through: the entry in the
+  // focused field is finished first, as leaving that field would finish it
+  // (its leave sequence runs once, with any box it shows), so the command
+  // sees what the form will hold. An entry the leave rejected stops the
+  // command, the focus where the leave's report put it. `command` runs with
+  // the form itself holding the focus, so no box or window it opens makes the
+  // field leave again; the field gets the focus back afterwards.
+  void RunOnFinishedEntry(const std::function<void()>& command);
 
   // Form exchange.
   bool DoDataExchange(bool saveAndValidate);

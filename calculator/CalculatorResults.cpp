@@ -2,10 +2,10 @@
 // shown on the clipboard; Save Report writes it, with the relation the engine
 // applied, as a one-page PDF.
 //
-// Both first finish the entry in the focused field, as the About and Compare
-// commands do: its leave sequence runs once, with any box it shows, so what
-// is taken away is what the form will hold. An entry that leave rejected
-// stops the command before anything is copied or a file dialog opens.
+// Both first finish the entry in the focused field, as Compare does
+// (RunOnFinishedEntry): what is taken away is what the form will hold, and
+// an entry its leave rejected stops the command before anything is copied or
+// a file dialog opens.
 #include "CalculatorDlg.h"
 #include "CalculatorTemplate.h"
 #include "StringTable.h"
@@ -13,8 +13,8 @@
 #include "results/ResultsClipboard.h"
 #include "results/ResultsReport.h"
 #include "results/ShownNumber.h"
+#include "settings/PrivateQtSettings.h"
 
-#include "dialogkit/BoxText.h"
 #include "dialogkit/MessageBox.h"
 #include "dialogkit/Text.h"
 #include "engine/CalcState.h"
@@ -121,14 +121,6 @@ std::vector<ResultRow> RowsShownOn(const CCalculatorDlg& dlg) {
   return rows;
 }
 
-// Finishes the entry in the focused field as leaving it would. False when
-// its leave rejected it and took the focus back.
-bool CommitFocusedEntry(CCalculatorDlg& dlg) {
-  dlg.setFocus(Qt::OtherFocusReason);
-  const QWidget* focused = QApplication::focusWidget();
-  return focused == nullptr || focused == &dlg || focused->window() != &dlg;
-}
-
 // Documents when the user has that folder, else home: a name offered in a
 // folder that does not exist cannot be saved.
 QDir SuggestedFolder() {
@@ -164,25 +156,62 @@ qsizetype NameLimit(const QString& folder) {
 #endif
 }
 
-// The widget dialog ignores a name too long for its folder without a word;
-// this one says what is wrong and stays open for a shorter name.
+// The widget dialog ignores a name too long for its folder without a word,
+// and reads a name with double quotes in it as a list of names ("a" "b"),
+// saving under one of them; this one says what is wrong with a name and
+// stays open for another, and takes a name with quotes as it was typed.
 class ReportFileDialog : public QFileDialog {
 public:
   ReportFileDialog(QWidget* owner, const QString& directory, QString boxCaption)
       : QFileDialog(owner, dialogkit::ToQString(IdsReportDialogTitle), directory),
         m_boxCaption(std::move(boxCaption)) {}
 
+  // Where the report goes, once the dialog is accepted.
+  QString Chosen() const { return m_chosen; }
+
   void accept() override {
-    if (!SaidNameTooLong())
+    const QString quoted = QuotedName();
+    m_chosen = quoted.isEmpty() ? selectedFiles().value(0) : quoted;
+    if (m_chosen.isEmpty() || SaidNameTooLong())
+      return;
+    if (quoted.isEmpty()) {
       QFileDialog::accept();
+      return;
+    }
+    // What the widget dialog does with a name it reads right.
+    if (QFileInfo(quoted).isDir()) {
+      setDirectory(quoted);
+      return;
+    }
+    if (QFileInfo::exists(quoted) &&
+        dialogkit::ShowMessageBox(
+            this, QMessageBox::Warning, m_boxCaption,
+            dialogkit::ToQString(IdsReportReplace).arg(QFileInfo(quoted).fileName()),
+            QMessageBox::Yes | QMessageBox::No, QMessageBox::No) != QMessageBox::Yes)
+      return;
+    // Past QFileDialog's own accept, which would read the name as a list again.
+    // NOLINTNEXTLINE(bugprone-parent-virtual-call)
+    QDialog::accept();
   }
 
 private:
+  // The name field's text as a path, when it holds a double quote: in the
+  // dialog's folder unless absolute ("~/" is the home folder, as the dialog
+  // reads it), with the report's suffix when it has none. Empty otherwise.
+  QString QuotedName() const {
+    const auto* edit = findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+    if (edit == nullptr || !edit->text().contains(QLatin1Char('"')))
+      return {};
+    QString name = edit->text();
+    if (name.startsWith(QLatin1String("~/")))
+      name.replace(0, 1, QDir::homePath());
+    if (!QFileInfo(name).fileName().contains(QLatin1Char('.')))
+      name += QLatin1Char('.') + defaultSuffix();
+    return QDir::cleanPath(directory().absoluteFilePath(name));
+  }
+
   bool SaidNameTooLong() {
-    const QStringList files = selectedFiles();
-    if (files.isEmpty())
-      return false;
-    const QFileInfo chosen(files.constFirst());
+    const QFileInfo chosen(m_chosen);
     const qsizetype limit = NameLimit(chosen.absolutePath());
     const qsizetype length = QFile::encodeName(chosen.fileName()).size();
     if (length <= limit)
@@ -194,10 +223,12 @@ private:
   }
 
   QString m_boxCaption;
+  QString m_chosen;
 };
 
 QString AskWithFileDialog(QWidget* owner, const QString& suggested, const QString& boxCaption) {
-  KindOnlyIconProvider icons; // outlives the dialog that draws with it
+  KindOnlyIconProvider icons;                   // outlives the dialog that draws with it
+  const settings::PrivateQtSettings qtSettings; // outlives the dialog that writes them
   // The widget dialog lists its first folder as it is built, before it has
   // the provider: that folder is an empty one of our own.
   const QTemporaryDir empty;
@@ -209,9 +240,7 @@ QString AskWithFileDialog(QWidget* owner, const QString& suggested, const QStrin
   dialog.setDefaultSuffix(QStringLiteral("pdf"));
   dialog.setDirectory(QFileInfo(suggested).absolutePath());
   dialog.selectFile(suggested);
-  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-    return {};
-  return dialog.selectedFiles().constFirst();
+  return dialog.exec() == QDialog::Accepted ? dialog.Chosen() : QString();
 }
 
 QString ReasonText(const results::SaveOutcome& outcome) {
@@ -231,10 +260,9 @@ QString ReasonText(const results::SaveOutcome& outcome) {
 } // namespace
 
 void CCalculatorDlg::OnCopyResults() {
-  RunOwnedModal([this] {
-    if (CommitFocusedEntry(*this))
-      QGuiApplication::clipboard()->setMimeData(
-          results::RowsAsMimeData(RowsShownOn(*this)).release());
+  RunOnFinishedEntry([this] {
+    QGuiApplication::clipboard()->setMimeData(
+        results::RowsAsMimeData(RowsShownOn(*this)).release());
   });
 }
 
@@ -245,9 +273,7 @@ void CCalculatorDlg::OnSaveReport() {
   QString path;
   // The entry is finished before the file dialog opens, so no box of its
   // leave opens over that dialog.
-  RunOwnedModal([&] {
-    if (!CommitFocusedEntry(*this))
-      return;
+  RunOnFinishedEntry([&] {
     path = m_askReportPath ? m_askReportPath(this, suggested)
                            : AskWithFileDialog(this, suggested, m_strMsgCaption);
   });
@@ -270,8 +296,7 @@ void CCalculatorDlg::OnSaveReport() {
                                        : ReasonText(results::SaveWholeFile(path, pdf));
   if (reason.isEmpty())
     return;
-  MessageBox(dialogkit::ToQString(IdsReportNotSaved)
-                 .arg(dialogkit::BoxPath(QDir::toNativeSeparators(path)), reason),
+  MessageBox(dialogkit::ToQString(IdsReportNotSaved).arg(QDir::toNativeSeparators(path), reason),
              m_strMsgCaption, QMessageBox::Warning);
 }
 

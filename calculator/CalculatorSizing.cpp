@@ -5,21 +5,11 @@
 #include "CalculatorDlg.h"
 #include "sizing/SizeConductorsDlg.h"
 
-#include <QApplication>
-
 namespace calculator {
 
 void CCalculatorDlg::OnSizeConductors() {
-  RunOwnedModal([this] {
-    // The window shows the record as the edit being left makes it, so the
-    // edit leaves before the window is built rather than as it takes the
-    // focus. The form itself holds the focus meanwhile: the edit gets it back
-    // when the window closes, and leaves only once.
-    setFocus(Qt::OtherFocusReason);
-    // A rejected entry took the focus back: it has to be put right first.
-    if (const QWidget* focused = QApplication::focusWidget();
-        focused != nullptr && focused != this && focused->window() == this)
-      return;
+  // The window shows the record as the finished entry makes it.
+  RunOnFinishedEntry([this] {
     sizing::CSizeConductorsDlg dialog(m_state, m_sizingConditions, this);
     dialog.exec();
     m_sizingConditions = dialog.Conditions();

@@ -23,8 +23,9 @@ inline constexpr std::string_view IdsSizeConductors = "Size Conductors...";
 
 // Save Report: the file dialog, the name offered, the relation the page
 // states (%1 K, %2 M, %3 A), the box of a report that could not be saved
-// (%1 the path, %2 the reason) with its reasons, and the file dialog's box
-// for a name the folder cannot hold (%1 its limit, %2 the name's length).
+// (%1 the path, %2 the reason) with its reasons, and the file dialog's boxes
+// for a name the folder cannot hold (%1 its limit, %2 the name's length) and
+// for a name already taken (%1 the name).
 inline constexpr std::string_view IdsReportDialogTitle = "Save Report";
 inline constexpr std::string_view IdsReportFilter = "PDF files (*.pdf)";
 inline constexpr std::string_view IdsReportFileName = "%1 report.pdf";
@@ -46,5 +47,7 @@ inline constexpr std::string_view IdsReportNotWritten =
 inline constexpr std::string_view IdsReportNameTooLong =
     "The file name is too long: names in this folder may take at most %1 bytes, and this one "
     "takes %2.\n\nPlease choose a shorter name.";
+inline constexpr std::string_view IdsReportReplace =
+    "%1 already exists.\nDo you want to replace it?";
 
 } // namespace calculator

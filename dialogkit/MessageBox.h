@@ -20,10 +20,12 @@ struct MessageBoxShown {
   }
 };
 
-// Shows a modal box owned by `owner` and returns the button that closed it.
-QMessageBox::StandardButton ShowMessageBox(QWidget* owner, QMessageBox::Icon icon,
-                                           const QString& caption, const QString& text,
-                                           QMessageBox::StandardButtons buttons = QMessageBox::Ok);
+// Shows a modal box owned by `owner` and returns the button that closed it;
+// Enter presses `defaultButton` when it is one of `buttons`.
+QMessageBox::StandardButton
+ShowMessageBox(QWidget* owner, QMessageBox::Icon icon, const QString& caption, const QString& text,
+               QMessageBox::StandardButtons buttons = QMessageBox::Ok,
+               QMessageBox::StandardButton defaultButton = QMessageBox::NoButton);
 
 // While set, no box opens: the answerer is told what would have been shown
 // and its answer is returned at once. nullptr brings the real boxes back.

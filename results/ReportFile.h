@@ -2,26 +2,19 @@
 // written at all and whatever was there kept.
 #pragma once
 
+#include "wholefile/WholeFile.h"
+
 #include <QByteArray>
 #include <QString>
 
 namespace results {
 
-enum class SaveProblem {
-  None,
-  NotRegularFile, // a FIFO, a device, a folder, or a link to one
-  ReadOnly,
-  WriteFailed, // the reason says why, when the system said
-};
+using SaveProblem = wholefile::Problem;
+using SaveOutcome = wholefile::Outcome;
 
-struct SaveOutcome {
-  SaveProblem problem = SaveProblem::None;
-  QString reason; // the system's words for WriteFailed; may be empty
-};
-
-// Writes `bytes` beside the target and renames the copy over it only once
-// every byte was written and flushed. Only a regular file (reached through
-// links, which stay) or a new name is replaced, and it keeps its mode.
+// Writes `bytes` over `path` whole (wholefile::Replace). The side files that
+// saves to that folder left when they were killed are cleared first, once
+// they are a minute old: a younger one may be another run's, still writing.
 SaveOutcome SaveWholeFile(const QString& path, const QByteArray& bytes);
 
 } // namespace results

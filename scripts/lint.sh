@@ -11,7 +11,7 @@ bash scripts/deps.sh clang-format clang-tidy >/dev/null
 mapfile -t sources < <(git ls-files --cached --others --exclude-standard -- \
   'app/*.cpp' 'app/*.h' 'engine/*.cpp' 'engine/*.h' 'version/*.cpp' 'version/*.h' \
   'dialogkit/*.cpp' 'dialogkit/*.h' 'about/*.cpp' 'about/*.h' \
-  'settings/*.cpp' 'settings/*.h' 'results/*.cpp' 'results/*.h' \
+  'settings/*.cpp' 'settings/*.h' 'results/*.cpp' 'results/*.h' 'wholefile/*.cpp' 'wholefile/*.h' \
   'sizing/*.cpp' 'sizing/*.h' 'calculator/*.cpp' 'calculator/*.h' 'res/*.cpp' 'tests/*.cpp' 'tests/*.h' 'bench/*.cpp' 'fuzz/*.cpp')
 
 if [[ ! -f "$build/compile_commands.json" ]]; then

@@ -1,10 +1,13 @@
 #include "SettingsStore.h"
 
+#include "wholefile/WholeFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRegularExpression>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QStringList>
@@ -34,12 +37,6 @@ QString& Root() {
 // One file and no fallbacks: a value missing there takes its default.
 std::unique_ptr<QSettings> OpenStore(const QString& path) {
   return std::make_unique<QSettings>(path, QSettings::IniFormat);
-}
-
-// Absent, or (through links) a regular file of a store's size.
-bool IsUsableStorePath(const QString& path) {
-  const QFileInfo info(path);
-  return !info.exists() || (info.isFile() && info.size() <= MaxStoreBytes);
 }
 
 // QLockFile reads a lock it finds to judge it, whole and blocking: only an
@@ -75,8 +72,8 @@ std::unique_ptr<QLockFile> TakeLock(const QString& storePath) {
   return lock;
 }
 
-// Files beside the store that a write made; those still listed when it ends
-// are removed.
+// Files beside the store that a write makes on its way; all are removed when
+// it ends.
 class SideFiles {
 public:
   SideFiles() = default;
@@ -96,7 +93,6 @@ public:
     m_paths << file.fileName();
     return file.fileName();
   }
-  void Keep() { m_paths.clear(); }
 
 private:
   QStringList m_paths;
@@ -106,28 +102,50 @@ bool Rename(const QString& from, const QString& to) {
   return std::rename(QFile::encodeName(from).constData(), QFile::encodeName(to).constData()) == 0;
 }
 
-// The side file as QSettings reads it back: it parses, holds exactly the keys
-// meant, each new value as set, fits a store and ends with a whole line (a
-// write cut short ends mid-line or lacks a key).
-bool HoldsWhatWasMeant(const QString& path, QStringList meant,
-                       const std::vector<std::pair<QString, QVariant>>& values) {
+// The side file's bytes when QSettings reads back from them what was meant:
+// they parse, hold exactly the keys meant, each new value as set, fit a store
+// and end with a whole line (a write cut short ends mid-line or lacks a key).
+// Empty otherwise.
+QByteArray BytesHoldingWhatWasMeant(const QString& path, QStringList meant,
+                                    const std::vector<std::pair<QString, QVariant>>& values) {
   QFile file(path);
   if (!file.open(QIODevice::ReadOnly) || file.size() > MaxStoreBytes)
-    return false;
-  const QByteArray bytes = file.readAll();
+    return {};
+  QByteArray bytes = file.readAll();
   if (bytes.size() != file.size() || !bytes.endsWith('\n'))
-    return false;
+    return {};
   const QSettings readBack(path, QSettings::IniFormat);
   QStringList keys = readBack.allKeys();
   keys.sort();
   meant.sort();
   if (readBack.status() != QSettings::NoError || keys != meant)
-    return false;
+    return {};
   for (const auto& [key, value] : values) {
     if (readBack.value(key).toString() != value.toString())
-      return false;
+      return {};
   }
-  return true;
+  return bytes;
+}
+
+// The file a write replaces: a linked store stays linked, its target is
+// replaced.
+QString ReplacedStore(const QString& store) {
+  const QFileInfo replaced = wholefile::ReplacedFile(store);
+  return replaced.filePath().isEmpty() ? QString() : replaced.absoluteFilePath();
+}
+
+// What a write leaves beside the store when it is killed: its side files
+// (SideFiles, and Replace's), and what QSettings makes beside one it writes,
+// its own side file and lock.
+void ClearLeftovers(const QString& store) {
+  const QFileInfo replaced(ReplacedStore(store));
+  if (replaced.filePath().isEmpty())
+    return;
+  const QString side = wholefile::SideFilePattern(QRegularExpression::escape(replaced.fileName()));
+  wholefile::ClearLeftovers(replaced.absolutePath(),
+                            side + u'|' + wholefile::SideFilePattern(side) + u'|' + side +
+                                QStringLiteral("\\.lock"),
+                            std::chrono::seconds(0));
 }
 #endif
 
@@ -150,6 +168,11 @@ QString StoreLocation() {
 }
 
 #ifndef Q_OS_WIN
+bool IsUsableStorePath(const QString& path) {
+  const QFileInfo info(path);
+  return !info.exists() || (info.isFile() && info.size() <= MaxStoreBytes);
+}
+
 std::unique_ptr<QSettings> OpenStoreForReading() {
   const QString path = StoreLocation();
   if (!IsUsableStorePath(path))
@@ -164,6 +187,8 @@ std::unique_ptr<QSettings> OpenStoreForWriting() {
   std::unique_ptr<QLockFile> lock = TakeLock(path);
   if (!lock)
     return nullptr;
+  // Every write takes this lock: any side file there now is a killed run's.
+  ClearLeftovers(path);
   std::unique_ptr<QSettings> store = OpenStore(path);
   new HeldLock(std::move(lock), store.get()); // owned by the store
   return store;
@@ -173,15 +198,8 @@ bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>
   // A store that could not be read would lose the keys it holds.
   if (store.status() == QSettings::AccessError)
     return false;
-  // A linked store stays linked: its target is replaced.
-  const QFileInfo named(store.fileName());
-  const QString target = named.isSymLink() ? named.canonicalFilePath() : named.absoluteFilePath();
+  const QString target = ReplacedStore(store.fileName());
   if (target.isEmpty())
-    return false;
-  const QFileInfo old(target);
-  // A read-only store is one the user froze, even to root.
-  if (old.exists() &&
-      (!old.isFile() || !old.isWritable() || !old.permissions().testFlag(QFileDevice::WriteOwner)))
     return false;
 
   SideFiles side;
@@ -204,16 +222,12 @@ bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>
   }
   // Read back under a name QSettings has not written in this process: under
   // the name it wrote, it answers from what it meant to write.
-  if (!Rename(written, checked) || !HoldsWhatWasMeant(checked, meant, values))
+  if (!Rename(written, checked))
     return false;
-  // The mode of the store it replaces, or the one QSettings gives a new store.
-  QFile::setPermissions(checked, old.exists() ? old.permissions()
-                                              : QFile::ReadOwner | QFile::WriteOwner |
-                                                    QFile::ReadGroup | QFile::ReadOther);
-  if (!Rename(checked, target))
-    return false;
-  side.Keep();
-  return true;
+  const QByteArray bytes = BytesHoldingWhatWasMeant(checked, meant, values);
+  // Only a writable regular file or a new name is replaced, keeping its mode;
+  // a read-only store is one the user froze, even to root.
+  return !bytes.isEmpty() && wholefile::Replace(target, bytes).problem == wholefile::Problem::None;
 }
 #endif
 

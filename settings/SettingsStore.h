@@ -34,6 +34,10 @@ QString StoreLocation();
 inline constexpr qint64 MaxStoreBytes = qint64{64} * 1024;
 inline constexpr qint64 MaxLockBytes = qint64{4} * 1024;
 
+// Absent, or (through links) a regular file of a store's size: a path
+// QSettings may read without blocking or taking seconds.
+bool IsUsableStorePath(const QString& path);
+
 // nullptr when the store's path exists but is no regular file (a FIFO would
 // block the read) or is larger than MaxStoreBytes: the selections then take
 // their defaults.
@@ -43,16 +47,18 @@ std::unique_ptr<QSettings> OpenStoreForReading();
 // the path is no regular file or too large, its folder cannot be made, its
 // lock is no regular file or too large, or the lock is held by a live process
 // or cannot be cleared by QLockFile's own stale-lock rules. The returned
-// store holds the lock until it is destroyed.
+// store holds the lock until it is destroyed; with the lock taken, the side
+// files a killed write left beside the store are removed.
 std::unique_ptr<QSettings> OpenStoreForWriting();
 
 // Sets `values` (keys with their section, "State/Material") in the store
 // `store` was opened on, keeping every other key it holds. On Linux QSettings
 // writes a side file, which is read back and checked (it parses, holds every
-// key, each of `values` as set, and ends with a whole line) before it is
-// renamed over the store; `store` itself is left unchanged. False when the
-// store keeps what it held: it could not be read, is read-only, or the write
-// did not complete.
+// key, each of `values` as set, and ends with a whole line); its bytes then
+// replace the store whole (wholefile::Replace: flushed to the disk, the
+// result checked, then renamed over it); `store` itself is left unchanged.
+// False when the store keeps what it held: it could not be read, is
+// read-only, or the write or its flush did not complete.
 bool WriteStore(QSettings& store, const std::vector<std::pair<QString, QVariant>>& values);
 #endif
 

@@ -115,6 +115,15 @@ TEST(ReportFile, AReportIsWholeOrNotWrittenAndOnlyARegularFileIsReplaced) {
   const QByteArray earlier = "an earlier report";
   const QByteArray report = ReportPdf(Page(), ReportPageSize(QLocale()));
   ASSERT_GT(report.size(), 8192);
+  // A killed save's side files: one a minute old, and one another run may
+  // still be writing, which the saves below keep.
+  const QString stale = dir.filePath("Stale.pdf.AbCdEf"), young = dir.filePath("Young.PDF.GhIjKl");
+  for (const QString& left : {stale, young}) {
+    QFile file(left);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.setFileTime(QDateTime::currentDateTime().addSecs(left == stale ? -61 : 0),
+                     QFileDevice::FileModificationTime);
+  }
   const QFile::Permissions mode = QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup;
   const struct {
     const char* label;
@@ -182,6 +191,7 @@ TEST(ReportFile, AReportIsWholeOrNotWrittenAndOnlyARegularFileIsReplaced) {
                 row.target == Target::ReadOnly ? QFile::ReadOwner : mode);
     }
   }
+  EXPECT_TRUE(QFile::remove(young));
   // Nothing half-written is left beside the targets.
   for (const QString& name : QDir(dir.path()).entryList(QDir::Files | QDir::Hidden))
     EXPECT_FALSE(name.contains(QStringLiteral(".pdf."))) << name.toStdString();

@@ -20,6 +20,7 @@
 #include <thread>
 
 #ifdef Q_OS_LINUX
+#include "FailingSync.h"
 #include "FileSizeLimit.h"
 
 #include <fcntl.h>
@@ -118,17 +119,30 @@ const QByteArray OldStore =
 TEST_F(StoreFaults, AWriteThatDoesNotCompleteLeavesTheStoreByteForByte) {
   const struct {
     const char* label;
-    rlim_t limit; // 0: none
+    rlim_t limit;  // 0: none
+    int syncError; // 0: the disk writes back
     bool written;
   } rows[] = {
-      {"NothingFits", 1, false},
-      {"CutShortInsideTheStore", 1024, false},
-      {"NoLimit", 0, true},
+      {"NothingFits", 1, 0, false},
+      {"CutShortInsideTheStore", 1024, 0, false},
+      {"WriteBackFails", 0, EIO, false},
+      {"NoLimit", 0, 0, true},
   };
+  // Near misses of a side file's name (another store's too), a link and another
+  // user's file: not ours to clear.
+  const QString conf = StoreLocation();
+  for (const QString& path : {conf + ".bak", conf + ".AbCdE", conf + ".Others", conf + "2.AbCdEf"})
+    WriteFile(path, "kept");
+  ASSERT_TRUE(QFile::link(conf + ".bak", conf + ".LinkQx"));
+  if (::chown(QFile::encodeName(conf + ".Others").constData(), 65534, 65534) != 0)
+    QFile::remove(conf + ".Others"); // only root gives a file away
   for (const auto& row : rows) {
     SCOPED_TRACE(row.label);
     WriteFile(StoreLocation(), OldStore);
     const QStringList namesBefore = FolderNames();
+    // What writes killed before their rename left, which this one clears.
+    for (const char* left : {".AbCdEf", ".GhIjKl.lock", ".MnOpQr.StUvWx"})
+      WriteFile(conf + left, OldStore);
     bool stored = false;
     {
       const std::unique_ptr<QSettings> store = OpenStoreForWriting();
@@ -137,7 +151,9 @@ TEST_F(StoreFaults, AWriteThatDoesNotCompleteLeavesTheStoreByteForByte) {
       if (row.limit != 0) {
         limit = std::make_unique<FileSizeLimit>(row.limit);
       }
+      testing_ui::FailSyncs(row.syncError);
       stored = StoreSelections(*store, Changed());
+      testing_ui::FailSyncs(0);
     }
     EXPECT_EQ(stored, row.written);
     EXPECT_EQ(FolderNames(), namesBefore) << "side files left behind";
