@@ -2,6 +2,7 @@
 #include "dialogkit/Text.h"
 
 #include "DigitsOnlyEdit.h"
+#include "FormEdit.h"
 #include "PushLikeRadio.h"
 #include "ReadableDisabled.h"
 
@@ -57,7 +58,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
     return new QRadioButton(caption, &dialog);
   case ControlKind::Edit: {
     QLineEdit* edit =
-        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
+        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new FormEdit(&dialog);
     KeepDisabledTextReadable(*edit);
     edit->setFrame((control.style & StyleBorder) != 0);
     return edit;
