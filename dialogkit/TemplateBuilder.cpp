@@ -12,8 +12,10 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
@@ -101,18 +103,36 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
   return nullptr;
 }
 
+// The narrowest a caption may be drawn, as a share of its width. A face's
+// semi-condensed cut keeps about nine tenths of it, and so does a mild squeeze
+// of a face without one; squeezed further at dialog sizes, and on Windows in
+// whole pixels per character, the letters run into each other (m reads rn).
+constexpr double LegibleNarrowing = 0.85;
+
 // A font's glyphs can be wider than the system font the template was laid out
-// for; a caption that would be cut off gets a narrower cut of the same face.
+// for. A caption that would be cut off gets a narrower cut of the same face
+// while it stays legible, and is elided if it still does not fit; the button
+// keeps its Alt key either way.
 void FitCaption(QAbstractButton& button) {
-  const QString text = QString(button.text()).remove(QLatin1Char('&'));
-  const int margins = 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+  const QString caption = button.text();
+  const QString text = QString(caption).remove(QLatin1Char('&'));
+  const int room =
+      button.width() - 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
+  const int width = button.fontMetrics().horizontalAdvance(text);
   for (const int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
-    if (button.fontMetrics().horizontalAdvance(text) + margins <= button.width())
+    if (button.fontMetrics().horizontalAdvance(text) <= room)
       return;
     QFont narrower = button.font();
     narrower.setStretch(stretch);
+    if (QFontMetrics(narrower, &button).horizontalAdvance(text) < LegibleNarrowing * width)
+      break;
     button.setFont(narrower);
   }
+  if (button.fontMetrics().horizontalAdvance(text) <= room)
+    return;
+  button.setText(
+      button.fontMetrics().elidedText(caption, Qt::ElideRight, room, Qt::TextShowMnemonic));
+  button.setShortcut(QKeySequence::mnemonic(caption));
 }
 
 void TakeTabStop(QAbstractButton& button, bool tabStop) {
