@@ -170,6 +170,18 @@ void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units
     FitCaption(*button);
 }
 
+// Whether the family has an outline cut at least as heavy as `font` asks.
+// Windows also lists the bold it would only simulate for a bitmap face; that
+// one does not count.
+bool HasScalableWeight(const QFont& font) {
+  const QString family = font.family();
+  const QStringList styles = QFontDatabase::styles(family);
+  return std::any_of(styles.begin(), styles.end(), [&](const QString& style) {
+    return QFontDatabase::isSmoothlyScalable(family, style) &&
+           QFontDatabase::weight(family, style) >= font.weight();
+  });
+}
+
 } // namespace
 
 QIcon ApplicationIcon() {
@@ -198,9 +210,9 @@ QFont TemplateFont(const DialogTemplate& tmpl) {
 }
 
 QFont DrawableFont(QFont font) {
-  const QString family = font.family();
-  if (!QFontDatabase::hasFamily(family) || QFontDatabase::isSmoothlyScalable(family))
+  if (!QFontDatabase::hasFamily(font.family()) || HasScalableWeight(font))
     return font;
+  const QString family = font.family();
   // Tahoma first: it has a bold cut of its own.
   font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Microsoft Sans Serif"),
                     QStringLiteral("Arial"), family});
