@@ -179,12 +179,10 @@ TEST(AboutTitleFont, HeightIsFourTimesTruncatedEightDpiOverMinus72) {
 TEST_F(AboutDialog, TitleFontIsBoldItalicAtTheDialogsDpi) {
   const auto about = ShowAbout();
   const QFont& font = about->TitleFont();
-  QWidget* title = about->GetDlgItem(IdcAboutTitle);
   // In the screen's own pixels, as drawn, whatever Qt's scaling.
-  const qreal ratio = title->devicePixelRatioF();
+  const qreal ratio = about->devicePixelRatioF();
   const int dpi = qRound(about->logicalDpiY() * ratio);
-  const int drawn = qRound(QFontInfo(title->font()).pixelSize() * ratio);
-  EXPECT_EQ(drawn, -about::CAboutDlg::TitleFontHeight(dpi));
+  EXPECT_EQ(qRound(QFontInfo(font).pixelSize() * ratio), -about::CAboutDlg::TitleFontHeight(dpi));
   // A child run names the resolution it set up; the offscreen default is 96.
   if (!qEnvironmentVariableIsEmpty("ABOUT_TEST_DPI")) {
     EXPECT_EQ(dpi, qEnvironmentVariableIntValue("ABOUT_TEST_DPI"));
@@ -194,6 +192,7 @@ TEST_F(AboutDialog, TitleFontIsBoldItalicAtTheDialogsDpi) {
   EXPECT_TRUE(font.bold());
   EXPECT_TRUE(font.italic());
   EXPECT_EQ(font.family(), about->font().family());
+  QWidget* title = about->GetDlgItem(IdcAboutTitle);
   EXPECT_EQ(title->font(), font);
   // Only the title: the other texts keep the dialog font.
   for (const int id : {IdcAboutVersion, IdcAboutCopyright, IdcAboutNotice}) {
@@ -244,16 +243,15 @@ TEST(AboutChildRuns, TitleFontAtOtherResolutions) {
   // Unscaled, the widgets see the screen's own resolution. Scaled (a 192-dpi
   // Windows screen, or QT_SCALE_FACTOR 2) they see 96 dots per inch, and two
   // screen pixels to each of theirs. A factor of 0 turns the scaling off.
-  const struct { int screenDpi, factor; } runs[] = {{72, 0}, {120, 0}, {144, 0}, {192, 1}, {96, 2}};
-  for (const auto& [screenDpi, factor] : runs) {
-    const int dpi = screenDpi * std::max(factor, 1);
-    const QString config = QStringLiteral("screen%1.json").arg(screenDpi);
-    SCOPED_TRACE(config.toStdString());
+  const struct { int dpi, factor; } runs[] = {{72, 0}, {120, 0}, {144, 0}, {192, 1}, {96, 2}};
+  for (const auto& [dpi, factor] : runs) {
+    SCOPED_TRACE(dpi);
+    const QString config = QStringLiteral("screen%1.json").arg(dpi);
     QFile file(dir.filePath(config));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(QStringLiteral(R"({"screens": [{"name": "s", "x": 0, "y": 0, "width": 1280,
         "height": 1024, "logicalDpi": %1, "logicalBaseDpi": 96}]})")
-                   .arg(screenDpi)
+                   .arg(dpi)
                    .toUtf8());
     file.close();
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -262,7 +260,7 @@ TEST(AboutChildRuns, TitleFontAtOtherResolutions) {
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
     env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QString::number(factor != 0));
     env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(std::max(factor, 1)));
-    env.insert(QStringLiteral("ABOUT_TEST_DPI"), QString::number(dpi));
+    env.insert(QStringLiteral("ABOUT_TEST_DPI"), QString::number(dpi * std::max(factor, 1)));
     const ChildRun run = RunSelf(QCoreApplication::applicationFilePath(),
                                  QStringLiteral("AboutDialog.TitleFontIsBoldItalicAtTheDialogsDpi"),
                                  env, dir.path());

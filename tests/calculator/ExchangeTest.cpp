@@ -343,18 +343,16 @@ TEST_F(ExchangeTest, LongNumbersShowTheirFirstDigit) {
     EditOf(id)->grab(); // scrolls the text as drawn
     return EditOf(id)->cursorPositionAt(QPoint(0, EditOf(id)->height() / 2)) == 0;
   };
-  CalcState s = m_start;
   for (const Field& f : Order)
     if (f.doubleField != nullptr)
-      s.*f.doubleField = 100.0 / 7;
-  Show(s);
+      Record().*f.doubleField = 100.0 / 7;
+  Dlg().WriteForm();
   for (const Field& f : Order)
     EXPECT_TRUE(f.editId == 0 || showsFirst(f.editId)) << f.name;
   Activate(IdcAmpsUnits); // whose rule focuses the amps edit
   EXPECT_TRUE(FocusedAndSelected(IdcAmps) && showsFirst(IdcAmps));
   QTest::keyClick(EditOf(IdcAmps), Qt::Key_Tab);
   EXPECT_TRUE(FocusedAndSelected(IdcDistance) && showsFirst(IdcDistance));
-  Restore();
 }
 
 struct GroupCase {
