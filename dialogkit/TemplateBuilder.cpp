@@ -2,6 +2,7 @@
 #include "dialogkit/Text.h"
 
 #include "DigitsOnlyEdit.h"
+#include "FittedButton.h"
 #include "FormEdit.h"
 #include "PushLikeRadio.h"
 #include "ReadableDisabled.h"
@@ -12,12 +13,9 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
-#include <QKeySequence>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QStyle>
 #include <algorithm>
@@ -73,7 +71,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
   }
   case ControlKind::PushButton:
   case ControlKind::DefaultPushButton: {
-    auto* button = new QPushButton(caption, &dialog);
+    auto* button = new FittedButton(caption, &dialog);
     button->setAutoDefault(true);
     button->setDefault(control.kind == ControlKind::DefaultPushButton);
     return button;
@@ -101,38 +99,6 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
   }
   }
   return nullptr;
-}
-
-// The narrowest a caption may be drawn, as a share of its width. A face's
-// semi-condensed cut keeps about nine tenths of it, and so does a mild squeeze
-// of a face without one; squeezed further at dialog sizes, and on Windows in
-// whole pixels per character, the letters run into each other (m reads rn).
-constexpr double LegibleNarrowing = 0.85;
-
-// A font's glyphs can be wider than the system font the template was laid out
-// for. A caption that would be cut off gets a narrower cut of the same face
-// while it stays legible, and is elided if it still does not fit; the button
-// keeps its Alt key either way.
-void FitCaption(QAbstractButton& button) {
-  const QString caption = button.text();
-  const QString text = QString(caption).remove(QLatin1Char('&'));
-  const int room =
-      button.width() - 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
-  const int width = button.fontMetrics().horizontalAdvance(text);
-  for (const int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
-    if (button.fontMetrics().horizontalAdvance(text) <= room)
-      return;
-    QFont narrower = button.font();
-    narrower.setStretch(stretch);
-    if (QFontMetrics(narrower, &button).horizontalAdvance(text) < LegibleNarrowing * width)
-      break;
-    button.setFont(narrower);
-  }
-  if (button.fontMetrics().horizontalAdvance(text) <= room)
-    return;
-  button.setText(
-      button.fontMetrics().elidedText(caption, Qt::ElideRight, room, Qt::TextShowMnemonic));
-  button.setShortcut(QKeySequence::mnemonic(caption));
 }
 
 void TakeTabStop(QAbstractButton& button, bool tabStop) {
@@ -166,8 +132,8 @@ void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units
     rect.setHeight(closed);
   }
   widget.setGeometry(rect);
-  if (auto* button = qobject_cast<QPushButton*>(&widget))
-    FitCaption(*button);
+  if (auto* button = dynamic_cast<FittedButton*>(&widget))
+    button->FitCaption();
 }
 
 // Whether the family has an outline cut at least as heavy as `font` asks.
