@@ -179,10 +179,13 @@ TEST(AboutTitleFont, HeightIsFourTimesTruncatedEightDpiOverMinus72) {
 TEST_F(AboutDialog, TitleFontIsBoldItalicAtTheDialogsDpi) {
   const auto about = ShowAbout();
   const QFont& font = about->TitleFont();
-  // In the screen's own pixels, as drawn, whatever Qt's scaling.
+  // In the screen's own pixels, whatever Qt's scaling: Qt turns points into
+  // pixels at the widget's resolution and draws each of those pixels as
+  // devicePixelRatio of the screen's.
   const qreal ratio = about->devicePixelRatioF();
   const int dpi = qRound(about->logicalDpiY() * ratio);
-  EXPECT_EQ(qRound(QFontInfo(font).pixelSize() * ratio), -about::CAboutDlg::TitleFontHeight(dpi));
+  const qreal size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dpi / ratio / 72;
+  EXPECT_EQ(qRound(size * ratio), -CAboutDlg::TitleFontHeight(dpi));
   // A child run names the resolution it set up; the offscreen default is 96.
   if (!qEnvironmentVariableIsEmpty("ABOUT_TEST_DPI")) {
     EXPECT_EQ(dpi, qEnvironmentVariableIntValue("ABOUT_TEST_DPI"));
@@ -240,11 +243,10 @@ TEST(AboutChildRuns, TitleFontAtOtherResolutions) {
     GTEST_SKIP() << "already a child run";
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  // Unscaled, the widgets see the screen's own resolution. Scaled (a 192-dpi
-  // Windows screen, or QT_SCALE_FACTOR 2) they see 96 dots per inch, and two
-  // screen pixels to each of theirs. A factor of 0 turns the scaling off.
-  const struct { int dpi, factor; } runs[] = {{72, 0}, {120, 0}, {144, 0}, {192, 1}, {96, 2}};
-  for (const auto& [dpi, factor] : runs) {
+  // Unscaled, the widgets see the screen's own resolution. At 192 dpi Qt's
+  // own scaling is on, as on a Windows screen at 200 %: they see 96 dots per
+  // inch and two screen pixels to each of theirs.
+  for (const int dpi : {72, 120, 144, 192}) {
     SCOPED_TRACE(dpi);
     const QString config = QStringLiteral("screen%1.json").arg(dpi);
     QFile file(dir.filePath(config));
@@ -258,9 +260,8 @@ TEST(AboutChildRuns, TitleFontAtOtherResolutions) {
     // Named from the child's own folder: a drive letter's colon would end the
     // platform's option.
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
-    env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QString::number(factor != 0));
-    env.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(std::max(factor, 1)));
-    env.insert(QStringLiteral("ABOUT_TEST_DPI"), QString::number(dpi * std::max(factor, 1)));
+    env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QString::number(dpi == 192));
+    env.insert(QStringLiteral("ABOUT_TEST_DPI"), QString::number(dpi));
     const ChildRun run = RunSelf(QCoreApplication::applicationFilePath(),
                                  QStringLiteral("AboutDialog.TitleFontIsBoldItalicAtTheDialogsDpi"),
                                  env, dir.path());
