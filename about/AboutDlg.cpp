@@ -4,6 +4,7 @@
 #include "AboutStrings.h"
 #include "AboutTemplates.h"
 #include "AuthorInfoDlg.h"
+#include "dialogkit/DrawableFont.h"
 #include "dialogkit/LinkLauncher.h"
 #include "dialogkit/OwnedModal.h"
 #include "version/ModulePath.h"

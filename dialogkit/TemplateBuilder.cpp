@@ -12,12 +12,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFont>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
 #include <QRadioButton>
-#include <QStyle>
 #include <algorithm>
 
 namespace dialogkit {
@@ -136,18 +134,6 @@ void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units
     button->FitCaption();
 }
 
-// Whether the family has an outline cut at least as heavy as `font` asks.
-// Windows also lists the bold it would only simulate for a bitmap face; that
-// one does not count.
-bool HasScalableWeight(const QFont& font) {
-  const QString family = font.family();
-  const QStringList styles = QFontDatabase::styles(family);
-  return std::any_of(styles.begin(), styles.end(), [&](const QString& style) {
-    return QFontDatabase::isSmoothlyScalable(family, style) &&
-           QFontDatabase::weight(family, style) >= font.weight();
-  });
-}
-
 } // namespace
 
 QIcon ApplicationIcon() {
@@ -172,16 +158,6 @@ void SetDialogFrame(QDialog& dialog) {
 QFont TemplateFont(const DialogTemplate& tmpl) {
   QFont font(ToQString(tmpl.fontFace), tmpl.pointSize);
   font.setStyleHint(QFont::SansSerif);
-  return font;
-}
-
-QFont DrawableFont(QFont font) {
-  if (!QFontDatabase::hasFamily(font.family()) || HasScalableWeight(font))
-    return font;
-  const QString family = font.family();
-  // Tahoma first: it has a bold cut of its own.
-  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("Arial"), family});
   return font;
 }
 
