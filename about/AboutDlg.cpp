@@ -4,6 +4,7 @@
 #include "AboutStrings.h"
 #include "AboutTemplates.h"
 #include "AuthorInfoDlg.h"
+#include "dialogkit/DrawableFont.h"
 #include "dialogkit/LinkLauncher.h"
 #include "dialogkit/OwnedModal.h"
 #include "version/ModulePath.h"
@@ -88,8 +89,12 @@ void CAboutDlg::ExpandControlText(const CVersionInfo& versionInfo, QWidget& cont
 }
 
 void CAboutDlg::ApplyTitleFont() {
+  // The height is in the screen's own pixels. Qt's high-resolution scaling
+  // counts in logical pixels of devicePixelRatio screen pixels each, with the
+  // logical resolution to match, so the screen's is their product.
+  const int screenDpi = qRound(logicalDpiY() * devicePixelRatioF());
   m_fontTitle = font();
-  m_fontTitle.setPixelSize(-TitleFontHeight(logicalDpiY()));
+  m_fontTitle.setPointSizeF(qreal(-TitleFontHeight(screenDpi)) * PointsPerInch / screenDpi);
   m_fontTitle.setBold(true);
   m_fontTitle.setItalic(true);
   m_fontTitle = dialogkit::DrawableFont(m_fontTitle);

@@ -5,6 +5,7 @@
 #include "StringTable.h"
 #include "about/AboutDlg.h"
 #include "dialogkit/Desktop.h"
+#include "dialogkit/FormEdit.h"
 #include "dialogkit/MessageBox.h"
 #include "dialogkit/OwnedModal.h"
 
@@ -92,8 +93,8 @@ void CCalculatorDlg::Focus(int controlId) {
   if (edit == nullptr)
     return;
   edit->setFocus(Qt::OtherFocusReason);
-  // Select all with the caret at the end, which also scrolls it into view.
-  edit->selectAll();
+  // All of it selected, ready to be typed over, and read from its first digit.
+  dialogkit::SelectWholeText(*edit);
 }
 
 void CCalculatorDlg::OnSysCommand(unsigned commandId) {

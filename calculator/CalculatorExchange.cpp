@@ -3,6 +3,7 @@
 #include "CalculatorDlg.h"
 #include "FormBindings.h"
 #include "StringTable.h"
+#include "dialogkit/FormEdit.h"
 #include "dialogkit/Text.h"
 #include "engine/NumberText.h"
 #include "results/ShownNumber.h"
@@ -96,7 +97,7 @@ bool CCalculatorDlg::DoDataExchange(bool saveAndValidate) {
         const QString text = ShownNumber(field);
         // Leaves caret and selection alone when nothing changes.
         if (edit->text() != text)
-          edit->setText(text);
+          dialogkit::ShowText(*edit, text);
         break;
       }
       const std::optional<double> value = engine::ParseNumber(edit->text().toStdString());
@@ -125,7 +126,7 @@ void CCalculatorDlg::ReportInvalid(QLineEdit* edit, const QString& text) {
   QWidget* modal = QApplication::activeModalWidget();
   if (modal == nullptr || modal == this)
     edit->setFocus(Qt::OtherFocusReason);
-  edit->selectAll();
+  dialogkit::SelectWholeText(*edit);
 }
 
 } // namespace calculator

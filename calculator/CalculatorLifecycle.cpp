@@ -4,7 +4,7 @@
 #include "CalculatorTemplate.h"
 #include "FormBindings.h"
 #include "StringTable.h"
-#include "dialogkit/TemplateBuilder.h"
+#include "dialogkit/DrawableFont.h"
 #include "dialogkit/Text.h"
 #include "settings/PersistedSettings.h"
 

@@ -13,7 +13,7 @@
 
 namespace dialogkit {
 
-DigitsOnlyEdit::DigitsOnlyEdit(QWidget* parent) : QLineEdit(parent) {}
+DigitsOnlyEdit::DigitsOnlyEdit(QWidget* parent) : FormEdit(parent) {}
 
 bool DigitsOnlyEdit::IsDigits(const QString& text) {
   for (const QChar c : text) {
@@ -36,7 +36,7 @@ void DigitsOnlyEdit::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
-  QLineEdit::keyPressEvent(event);
+  FormEdit::keyPressEvent(event);
 }
 
 void DigitsOnlyEdit::inputMethodEvent(QInputMethodEvent* event) {
@@ -44,7 +44,7 @@ void DigitsOnlyEdit::inputMethodEvent(QInputMethodEvent* event) {
     event->accept();
     return;
   }
-  QLineEdit::inputMethodEvent(event);
+  FormEdit::inputMethodEvent(event);
 }
 
 void DigitsOnlyEdit::contextMenuEvent(QContextMenuEvent* event) {
@@ -67,7 +67,7 @@ void DigitsOnlyEdit::mouseReleaseEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
-  QLineEdit::mouseReleaseEvent(event);
+  FormEdit::mouseReleaseEvent(event);
 }
 
 void DigitsOnlyEdit::dropEvent(QDropEvent* event) {
@@ -75,7 +75,7 @@ void DigitsOnlyEdit::dropEvent(QDropEvent* event) {
     event->ignore();
     return;
   }
-  QLineEdit::dropEvent(event);
+  FormEdit::dropEvent(event);
 }
 
 void DigitsOnlyEdit::PasteDigits() {

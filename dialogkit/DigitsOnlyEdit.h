@@ -2,11 +2,11 @@
 // program sets (12.5, 1e+06) shows as written.
 #pragma once
 
-#include <QLineEdit>
+#include "FormEdit.h"
 
 namespace dialogkit {
 
-class DigitsOnlyEdit : public QLineEdit {
+class DigitsOnlyEdit : public FormEdit {
 public:
   explicit DigitsOnlyEdit(QWidget* parent = nullptr);
 

@@ -31,11 +31,11 @@ QColor FillOn(const QColor& face, QColor fill) {
 } // namespace
 
 PushLikeRadio::PushLikeRadio(const QString& caption, QWidget* parent)
-    : QPushButton(caption, parent) {}
+    : FittedButton(caption, parent) {}
 
 void PushLikeRadio::paintEvent(QPaintEvent* event) {
   if (!isChecked()) {
-    QPushButton::paintEvent(event);
+    FittedButton::paintEvent(event);
     return;
   }
   // QCommonStyle's CE_PushButton in three steps, with the fill put between

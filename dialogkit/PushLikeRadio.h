@@ -2,14 +2,14 @@
 // faint a mark in most styles (a slightly darker grey), so a checked one is
 // drawn sunken and filled with the palette's highlight, its caption in a
 // colour that reads on that fill. Size, caption, focus and behaviour are
-// those of a plain push button.
+// those of a dialog's push button.
 #pragma once
 
-#include <QPushButton>
+#include "FittedButton.h"
 
 namespace dialogkit {
 
-class PushLikeRadio : public QPushButton {
+class PushLikeRadio : public FittedButton {
 public:
   explicit PushLikeRadio(const QString& caption, QWidget* parent = nullptr);
 

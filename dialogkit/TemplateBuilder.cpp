@@ -2,6 +2,8 @@
 #include "dialogkit/Text.h"
 
 #include "DigitsOnlyEdit.h"
+#include "FittedButton.h"
+#include "FormEdit.h"
 #include "PushLikeRadio.h"
 #include "ReadableDisabled.h"
 
@@ -10,13 +12,10 @@
 #include <QDialog>
 #include <QDir>
 #include <QFont>
-#include <QFontDatabase>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
-#include <QStyle>
 #include <algorithm>
 
 namespace dialogkit {
@@ -57,7 +56,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
     return new QRadioButton(caption, &dialog);
   case ControlKind::Edit: {
     QLineEdit* edit =
-        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new QLineEdit(&dialog);
+        (control.style & StyleDigitsOnly) ? new DigitsOnlyEdit(&dialog) : new FormEdit(&dialog);
     KeepDisabledTextReadable(*edit);
     edit->setFrame((control.style & StyleBorder) != 0);
     return edit;
@@ -70,7 +69,7 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
   }
   case ControlKind::PushButton:
   case ControlKind::DefaultPushButton: {
-    auto* button = new QPushButton(caption, &dialog);
+    auto* button = new FittedButton(caption, &dialog);
     button->setAutoDefault(true);
     button->setDefault(control.kind == ControlKind::DefaultPushButton);
     return button;
@@ -98,20 +97,6 @@ QWidget* CreateControl(QDialog& dialog, const ControlSpec& control, const Dialog
   }
   }
   return nullptr;
-}
-
-// A font's glyphs can be wider than the system font the template was laid out
-// for; a caption that would be cut off gets a narrower cut of the same face.
-void FitCaption(QAbstractButton& button) {
-  const QString text = QString(button.text()).remove(QLatin1Char('&'));
-  const int margins = 2 * button.style()->pixelMetric(QStyle::PM_ButtonMargin, nullptr, &button);
-  for (const int stretch : {QFont::SemiCondensed, QFont::Condensed}) {
-    if (button.fontMetrics().horizontalAdvance(text) + margins <= button.width())
-      return;
-    QFont narrower = button.font();
-    narrower.setStretch(stretch);
-    button.setFont(narrower);
-  }
 }
 
 void TakeTabStop(QAbstractButton& button, bool tabStop) {
@@ -145,8 +130,8 @@ void Place(QWidget& widget, const ControlSpec& control, const DialogUnits& units
     rect.setHeight(closed);
   }
   widget.setGeometry(rect);
-  if (auto* button = qobject_cast<QPushButton*>(&widget))
-    FitCaption(*button);
+  if (auto* button = dynamic_cast<FittedButton*>(&widget))
+    button->FitCaption();
 }
 
 } // namespace
@@ -173,16 +158,6 @@ void SetDialogFrame(QDialog& dialog) {
 QFont TemplateFont(const DialogTemplate& tmpl) {
   QFont font(ToQString(tmpl.fontFace), tmpl.pointSize);
   font.setStyleHint(QFont::SansSerif);
-  return font;
-}
-
-QFont DrawableFont(QFont font) {
-  const QString family = font.family();
-  if (!QFontDatabase::hasFamily(family) || QFontDatabase::isSmoothlyScalable(family))
-    return font;
-  // Tahoma first: it has a bold cut of its own.
-  font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Microsoft Sans Serif"),
-                    QStringLiteral("Arial"), family});
   return font;
 }
 

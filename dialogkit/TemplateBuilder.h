@@ -46,10 +46,4 @@ void SetDialogFrame(QDialog& dialog);
 // The dialog font a template asks for, with a sans-serif fallback.
 class QFont TemplateFont(const DialogTemplate& tmpl);
 
-// `font` in a face that can draw it. A bitmap face (Windows' own "MS Sans
-// Serif") has no bold italic and no large sizes; drawn at those, the system
-// puts a serif in its place. Such a face gives way to a plain sans serif;
-// any other font is returned as it is.
-class QFont DrawableFont(class QFont font);
-
 } // namespace dialogkit

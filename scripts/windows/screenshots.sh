@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Pictures of the Windows build under Wine at one screen resolution: the
-# calculator, its About box and its open window menu, in a Wine desktop
-# window (which gives them title bars without a window manager).
+# calculator, its About box, its open window menu and the calculator after a
+# distance solve (7 A), in a Wine desktop window (which gives them title bars
+# without a window manager).
 # Usage: screenshots.sh <build dir> <dots per inch> <output folder>
 # Run after scripts/windows.sh, which leaves the build and the Wine prefix.
 set -euo pipefail
@@ -39,6 +40,11 @@ xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
   shoot window-menu
   xdotool key Escape
   sleep 0.5
+  xdotool key alt+i
+  sleep 0.5
+  xdotool type 7
+  xdotool key Tab
+  shoot distance
   xdotool key Escape
   wineserver -w
 '

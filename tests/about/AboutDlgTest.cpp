@@ -179,14 +179,18 @@ TEST(AboutTitleFont, HeightIsFourTimesTruncatedEightDpiOverMinus72) {
 TEST_F(AboutDialog, TitleFontIsBoldItalicAtTheDialogsDpi) {
   const auto about = ShowAbout();
   const QFont& font = about->TitleFont();
-  const int dpi = about->logicalDpiY();
-  EXPECT_EQ(font.pixelSize(), -about::CAboutDlg::TitleFontHeight(dpi));
+  // In the screen's own pixels, whatever Qt's scaling: Qt turns points into
+  // pixels at the widget's resolution and draws each of those pixels as
+  // devicePixelRatio of the screen's.
+  const qreal ratio = about->devicePixelRatioF();
+  const int dpi = qRound(about->logicalDpiY() * ratio);
+  const qreal size = font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * dpi / ratio / 72;
+  EXPECT_EQ(qRound(size * ratio), -CAboutDlg::TitleFontHeight(dpi));
   // A child run names the resolution it set up; the offscreen default is 96.
   if (!qEnvironmentVariableIsEmpty("ABOUT_TEST_DPI")) {
     EXPECT_EQ(dpi, qEnvironmentVariableIntValue("ABOUT_TEST_DPI"));
   } else if (QGuiApplication::platformName() == QStringLiteral("offscreen")) {
     EXPECT_EQ(dpi, 96);
-    EXPECT_EQ(font.pixelSize(), 40);
   }
   EXPECT_TRUE(font.bold());
   EXPECT_TRUE(font.italic());
@@ -239,7 +243,10 @@ TEST(AboutChildRuns, TitleFontAtOtherResolutions) {
     GTEST_SKIP() << "already a child run";
   QTemporaryDir dir;
   ASSERT_TRUE(dir.isValid());
-  for (const int dpi : {72, 120, 144}) {
+  // Unscaled, the widgets see the screen's own resolution. At 192 dpi Qt's
+  // own scaling is on, as on a Windows screen at 200 %: they see 96 dots per
+  // inch and two screen pixels to each of theirs.
+  for (const int dpi : {72, 120, 144, 192}) {
     SCOPED_TRACE(dpi);
     const QString config = QStringLiteral("screen%1.json").arg(dpi);
     QFile file(dir.filePath(config));
@@ -253,8 +260,7 @@ TEST(AboutChildRuns, TitleFontAtOtherResolutions) {
     // Named from the child's own folder: a drive letter's colon would end the
     // platform's option.
     env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen:configfile=") + config);
-    // Unscaled, so the widgets see the screen's own resolution.
-    env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QStringLiteral("0"));
+    env.insert(QStringLiteral("QT_ENABLE_HIGHDPI_SCALING"), QString::number(dpi == 192));
     env.insert(QStringLiteral("ABOUT_TEST_DPI"), QString::number(dpi));
     const ChildRun run = RunSelf(QCoreApplication::applicationFilePath(),
                                  QStringLiteral("AboutDialog.TitleFontIsBoldItalicAtTheDialogsDpi"),

@@ -336,6 +336,25 @@ TEST_F(ExchangeTest, WriteLeavesAnUnchangedEditAlone) {
   EXPECT_FALSE(amps->hasSelectedText());
 }
 
+// A number too long for its edit reads from its first digit wherever the
+// program writes it, and where a rule or Tab then selects it whole.
+TEST_F(ExchangeTest, LongNumbersShowTheirFirstDigit) {
+  const auto showsFirst = [this](int id) {
+    EditOf(id)->grab(); // scrolls the text as drawn
+    return EditOf(id)->cursorPositionAt(QPoint(0, EditOf(id)->height() / 2)) == 0;
+  };
+  for (const Field& f : Order)
+    if (f.doubleField != nullptr)
+      Record().*f.doubleField = 100.0 / 7;
+  Dlg().WriteForm();
+  for (const Field& f : Order)
+    EXPECT_TRUE(f.editId == 0 || showsFirst(f.editId)) << f.name;
+  Activate(IdcAmpsUnits); // whose rule focuses the amps edit
+  EXPECT_TRUE(FocusedAndSelected(IdcAmps) && showsFirst(IdcAmps));
+  QTest::keyClick(EditOf(IdcAmps), Qt::Key_Tab);
+  EXPECT_TRUE(FocusedAndSelected(IdcDistance) && showsFirst(IdcDistance));
+}
+
 struct GroupCase {
   int CalcState::*field;
   std::vector<int> buttons; // in index order
