@@ -94,6 +94,13 @@ private:
   // asks (CalculatorResults.cpp).
   void OnCopyResults();
   void OnSaveReport();
+  // Save Report of the Size Conductors window: asked, saved and failed as
+  // the calculator's own, over that window.
+  void SaveSizingReport(QWidget& owner, const std::function<QByteArray()>& render);
+  // Where a report named `fileName` goes, asked over `owner`; empty cancels.
+  QString AskReportPath(QWidget& owner, const QString& fileName);
+  // `pdf` saved whole at `path`, or a box over `owner` that says why not.
+  void WriteReport(QWidget& owner, const QString& path, const QByteArray& pdf);
 
 public:
   // Asks where the report goes; an empty answer cancels. Unset, a file

@@ -2,7 +2,7 @@
 // shown on the clipboard; Save Report writes it, with the relation the engine
 // applied, as a one-page PDF.
 //
-// Both first finish the entry in the focused field, as Compare does
+// Both first finish the entry in the focused field, as Size Conductors does
 // (RunOnFinishedEntry): what is taken away is what the form will hold, and
 // an entry its leave rejected stops the command before anything is copied or
 // a file dialog opens.
@@ -16,6 +16,7 @@
 #include "settings/PrivateQtSettings.h"
 
 #include "dialogkit/MessageBox.h"
+#include "dialogkit/OwnedModal.h"
 #include "dialogkit/Text.h"
 #include "engine/CalcState.h"
 #include "version/VersionData.h"
@@ -268,15 +269,11 @@ void CCalculatorDlg::OnCopyResults() {
 
 void CCalculatorDlg::OnSaveReport() {
   const QString product = dialogkit::ToQString(version::data::ProductName);
-  const QString suggested =
-      SuggestedFolder().filePath(dialogkit::ToQString(IdsReportFileName).arg(product));
   QString path;
   // The entry is finished before the file dialog opens, so no box of its
   // leave opens over that dialog.
-  RunOnFinishedEntry([&] {
-    path = m_askReportPath ? m_askReportPath(this, suggested)
-                           : AskWithFileDialog(this, suggested, m_strMsgCaption);
-  });
+  RunOnFinishedEntry(
+      [&] { path = AskReportPath(*this, dialogkit::ToQString(IdsReportFileName).arg(product)); });
   if (path.isEmpty())
     return;
 
@@ -289,15 +286,36 @@ void CCalculatorDlg::OnSaveReport() {
           .arg(ShownNumber(m_state.KFactor), ShownNumber(m_state.PhaseMultiplier),
                ShownNumber(m_state.EffectiveArea)),
   };
+  WriteReport(*this, path, results::ReportPdf(page, results::ReportPageSize(QLocale())));
+}
+
+void CCalculatorDlg::SaveSizingReport(QWidget& owner, const std::function<QByteArray()>& render) {
+  const QString fileName = dialogkit::ToQString(IdsSizingReportFileName)
+                               .arg(dialogkit::ToQString(version::data::ProductName));
+  QString path;
+  dialogkit::RunOwnedModal(owner, [&] { path = AskReportPath(owner, fileName); });
+  if (!path.isEmpty())
+    WriteReport(owner, path, render());
+}
+
+QString CCalculatorDlg::AskReportPath(QWidget& owner, const QString& fileName) {
+  const QString suggested = SuggestedFolder().filePath(fileName);
+  return m_askReportPath ? m_askReportPath(&owner, suggested)
+                         : AskWithFileDialog(&owner, suggested, m_strMsgCaption);
+}
+
+void CCalculatorDlg::WriteReport(QWidget& owner, const QString& path, const QByteArray& pdf) {
   // Rendered whole in memory first: a page that cannot be drawn leaves any
   // earlier report as it was.
-  const QByteArray pdf = results::ReportPdf(page, results::ReportPageSize(QLocale()));
   const QString reason = pdf.isEmpty() ? dialogkit::ToQString(IdsReportNotDrawn)
                                        : ReasonText(results::SaveWholeFile(path, pdf));
   if (reason.isEmpty())
     return;
-  MessageBox(dialogkit::ToQString(IdsReportNotSaved).arg(QDir::toNativeSeparators(path), reason),
-             m_strMsgCaption, QMessageBox::Warning);
+  const QString text =
+      dialogkit::ToQString(IdsReportNotSaved).arg(QDir::toNativeSeparators(path), reason);
+  dialogkit::RunOwnedModal(owner, [&] {
+    dialogkit::ShowMessageBox(&owner, QMessageBox::Warning, m_strMsgCaption, text);
+  });
 }
 
 } // namespace calculator

@@ -11,6 +11,9 @@ void CCalculatorDlg::OnSizeConductors() {
   // The window shows the record as the finished entry makes it.
   RunOnFinishedEntry([this] {
     sizing::CSizeConductorsDlg dialog(m_state, m_sizingConditions, this);
+    dialog.SetReportSaver([this](QWidget* owner, const std::function<QByteArray()>& render) {
+      SaveSizingReport(*owner, render);
+    });
     dialog.exec();
     m_sizingConditions = dialog.Conditions();
   });

@@ -29,6 +29,7 @@ inline constexpr std::string_view IdsSizeConductors = "Size Conductors...";
 inline constexpr std::string_view IdsReportDialogTitle = "Save Report";
 inline constexpr std::string_view IdsReportFilter = "PDF files (*.pdf)";
 inline constexpr std::string_view IdsReportFileName = "%1 report.pdf";
+inline constexpr std::string_view IdsSizingReportFileName = "%1 sizing report.pdf";
 inline constexpr std::string_view IdsReportRelation =
     "VD = K \u00d7 M \u00d7 L \u00d7 I / A\n"
     "K = %1 (conductor factor), M = %2 (phase multiplier), A = %3 circular mils "

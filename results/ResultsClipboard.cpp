@@ -9,10 +9,6 @@ namespace {
 
 QString SolvedMark() { return QStringLiteral("(solved)"); }
 
-QString ValueWithUnit(const ResultRow& row) {
-  return row.unit.isEmpty() ? row.value : row.value + QLatin1Char(' ') + row.unit;
-}
-
 QString Cell(const QString& tag, const QString& text, bool bold) {
   const QString escaped = text.toHtmlEscaped();
   return QStringLiteral("<%1>%2</%1>")
@@ -56,6 +52,10 @@ std::unique_ptr<QMimeData> ClipboardData(const CopiedTable& table, const QString
                                                   "cellpadding=\"3\"")) +
                 QStringLiteral("</body></html>"));
   return mime;
+}
+
+QString ValueWithUnit(const ResultRow& row) {
+  return row.unit.isEmpty() ? row.value : row.value + QLatin1Char(' ') + row.unit;
 }
 
 CopiedTable ResultsTable(const std::vector<ResultRow>& rows) {

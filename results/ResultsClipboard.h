@@ -39,6 +39,8 @@ struct ResultRow {
   bool solved = false;
 };
 
+// "value unit", or the value alone where it has no unit.
+QString ValueWithUnit(const ResultRow& row);
 // Label, value, unit and the solved mark as cells; a solved row is emphasised.
 CopiedTable ResultsTable(const std::vector<ResultRow>& rows);
 // "Label:  value unit", the labels padded to one column; a solved row says so.

@@ -15,14 +15,26 @@ namespace results {
 
 namespace {
 
-constexpr qreal MarginMm = 20;
-constexpr int ReportPointSize = 11;
+// The type and the margins of a page.
+struct PageStyle {
+  int pointSize;
+  qreal marginMm;
+};
+constexpr PageStyle ResultsPage{11, 20};
+// The sizing page carries the work and a table of eleven columns too: a
+// smaller type and narrower margins keep it on one page, at a size that still
+// reads when printed.
+constexpr PageStyle SizingPage{9, 15};
 // Fine enough for the table's rules to print as thin lines.
 constexpr int ReportDpi = 300;
 // Room above and below the table; a heading's own margin is lost after a
 // table, so the table keeps the relation off its bottom edge.
 constexpr int TableTopPx = 12;
 constexpr int TableBottomPx = 24;
+constexpr int SizingCellPadding = 2;
+// Eleven columns across a page: the headings in a smaller type than their
+// numbers, so that a word such as "impedance" is never broken.
+const QString SizingHeadingStyle = QStringLiteral("<style>th { font-size: 7pt; }</style>");
 const QString RelationHeading = QStringLiteral("Relation used");
 // Over the label, value, unit and solved-mark columns.
 const QStringList ColumnHeadings = {QStringLiteral("Quantity"), QStringLiteral("Value"),
@@ -53,11 +65,12 @@ namespace {
 
 // `html` drawn on one page of the writer's size, titled `title`.
 bool WriteHtmlPdf(const QString& title, const QString& html, const QPageSize& size,
-                  QIODevice& device) {
+                  QIODevice& device, const PageStyle& style) {
   QPdfWriter writer(&device);
   writer.setResolution(ReportDpi);
   writer.setPageSize(size);
-  writer.setPageMargins(QMarginsF(MarginMm, MarginMm, MarginMm, MarginMm), QPageLayout::Millimeter);
+  const qreal margin = style.marginMm;
+  writer.setPageMargins(QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
   writer.setTitle(title);
   writer.setCreator(title);
 
@@ -69,7 +82,7 @@ bool WriteHtmlPdf(const QString& title, const QString& html, const QPageSize& si
   // Laid out with the writer's own metrics, so the text fits as drawn.
   document.documentLayout()->setPaintDevice(&writer);
   QFont font = QGuiApplication::font();
-  font.setPointSize(ReportPointSize);
+  font.setPointSize(style.pointSize);
   document.setDefaultFont(font);
   document.setDocumentMargin(0);
   document.setHtml(html);
@@ -84,12 +97,15 @@ bool WriteHtmlPdf(const QString& title, const QString& html, const QPageSize& si
   return painter.end();
 }
 
-QString TableAttributes() {
-  return QStringLiteral("border=\"1\" cellspacing=\"0\" cellpadding=\"8\" "
+// `padding` around each cell's text; `extra` added as it stands.
+QString TableAttributes(int padding = 8, const QString& extra = {}) {
+  return QStringLiteral("border=\"1\" cellspacing=\"0\" cellpadding=\"%3\" %4"
                         "style=\"border-collapse: collapse; margin-top: %1px; "
                         "margin-bottom: %2px\"")
       .arg(TableTopPx)
-      .arg(TableBottomPx);
+      .arg(TableBottomPx)
+      .arg(padding)
+      .arg(extra);
 }
 
 QString TitleAndTime(const QString& product, const QDateTime& when) {
@@ -115,7 +131,7 @@ bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& de
       QStringLiteral("<h3>%1</h3><p>%2</p>")
           .arg(RelationHeading,
                page.relation.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
-  return WriteHtmlPdf(page.product, html, size, device);
+  return WriteHtmlPdf(page.product, html, size, device, ResultsPage);
 }
 
 QByteArray ReportPdf(const ReportPage& page, const QPageSize& size) {
@@ -124,8 +140,13 @@ QByteArray ReportPdf(const ReportPage& page, const QPageSize& size) {
 
 QByteArray SizingReportPdf(const QString& product, const QDateTime& when, const SizingSheet& sheet,
                            const QPageSize& size) {
-  const QString html = TitleAndTime(product, when) + SheetAsHtml(sheet, TableAttributes());
-  return Rendered([&](QIODevice& device) { return WriteHtmlPdf(product, html, size, device); });
+  // A page of four tables and the work: closer set than the results page,
+  // across the page so that no heading or number is broken.
+  const QString html =
+      SizingHeadingStyle + TitleAndTime(product, when) +
+      SheetAsHtml(sheet, TableAttributes(SizingCellPadding));
+  return Rendered(
+      [&](QIODevice& device) { return WriteHtmlPdf(product, html, size, device, SizingPage); });
 }
 
 } // namespace results

@@ -22,6 +22,14 @@ const QString AnswerHeading = QStringLiteral("Answer");
 const QString WorkHeading = QStringLiteral("Work");
 const QString SizesHeading = QStringLiteral("Wire sizes");
 
+// Label and value with its unit: no row of a sizing is solved.
+CopiedTable LabelledValues(const std::vector<ResultRow>& rows) {
+  CopiedTable table;
+  for (const ResultRow& row : rows)
+    table.rows.push_back({{row.label, ValueWithUnit(row)}, false});
+  return table;
+}
+
 } // namespace
 
 QString WorkAsHtml(const std::vector<engine::SizingStep>& steps) {
@@ -36,8 +44,13 @@ QString WorkAsHtml(const std::vector<engine::SizingStep>& steps) {
 QString SheetAsHtml(const SizingSheet& sheet, const QString& tableAttributes) {
   QString html =
       Heading(AnswerHeading) + QStringLiteral("<p><b>%1</b></p>").arg(sheet.answer.toHtmlEscaped());
-  html += Heading(CircuitHeading) + TableAsHtml(ResultsTable(sheet.circuit), tableAttributes);
-  html += Heading(ConditionsHeading) + TableAsHtml(ResultsTable(sheet.conditions), tableAttributes);
+  // The circuit and its installation side by side: each is short.
+  html += QStringLiteral("<table width=\"100%\"><tr><td width=\"50%\" valign=\"top\">%1</td>"
+                         "<td width=\"50%\" valign=\"top\">%2</td></tr></table>")
+              .arg(Heading(CircuitHeading) +
+                       TableAsHtml(LabelledValues(sheet.circuit), tableAttributes),
+                   Heading(ConditionsHeading) +
+                       TableAsHtml(LabelledValues(sheet.conditions), tableAttributes));
   html += Heading(WorkHeading) + WorkAsHtml(sheet.steps) +
           QStringLiteral("<p><i>%1</i></p>").arg(sheet.basis.toHtmlEscaped());
   if (!sheet.sizes.rows.empty())

@@ -387,8 +387,10 @@ results::SizingSheet CSizeConductorsDlg::Sheet(bool allSizes) const {
   sheet.steps = m_sizing.steps;
   sheet.basis = ToQString(IdsBasis).arg(ToQString(engine::CodeEdition));
   const int around = m_sizing.installedSize.value_or(m_sizing.minimumSize.value_or(FormSize(r)));
-  sheet.sizes = allSizes ? m_sizes->Copied()
-                         : m_sizes->Copied(around - ReportRowsAround, around + ReportRowsAround);
+  using Digits = WireSizeModel::Digits;
+  sheet.sizes = allSizes ? m_sizes->Copied(Digits::All)
+                         : m_sizes->Copied(Digits::Drawn, around - ReportRowsAround,
+                                           around + ReportRowsAround);
   return sheet;
 }
 

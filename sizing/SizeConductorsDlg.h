@@ -46,8 +46,9 @@ public:
   const engine::SizingConditions& Conditions() const { return m_conditions; }
   const engine::ConductorSizing& Sizing() const { return m_sizing; }
   // What Copy and the report take: the answer, the circuit, the conditions,
-  // the work, and the table's rows around the size to install (every row for
-  // the copy).
+  // the work, and the table's rows: for the copy every row with every digit,
+  // for the report the rows around the size to install as the table draws
+  // them.
   results::SizingSheet Sheet(bool allSizes) const;
 
   QComboBox* Conductors() const { return m_conductors; }

@@ -183,15 +183,18 @@ QVariant WireSizeModel::headerData(int section, Qt::Orientation orientation, int
   return {};
 }
 
-results::CopiedTable WireSizeModel::Copied(int first, int last) const {
+results::CopiedTable WireSizeModel::Copied(Digits digits, int first, int last) const {
   results::CopiedTable table;
   for (const ColumnSpec& column : Columns)
     table.headings << ToQString(column.heading);
   for (int size = std::max(first, 0); size <= std::min(last, engine::LargestWireSize); ++size) {
     const SizeVerdict& verdict = m_sizing.sizes[static_cast<std::size_t>(size)];
     results::CopiedRow copied;
-    for (const ColumnSpec& column : Columns)
-      copied.cells << column.full(verdict);
+    for (const ColumnSpec& column : Columns) {
+      const bool drawn =
+          digits == Digits::Drawn && column.shown != nullptr && column.spoken == nullptr;
+      copied.cells << (drawn ? column.shown : column.full)(verdict);
+    }
     copied.emphasised = m_sizing.installedSize == size;
     table.rows.push_back(std::move(copied));
   }

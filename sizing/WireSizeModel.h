@@ -32,9 +32,13 @@ public:
   // Whether the column holds a yes-or-no mark rather than a value.
   static bool IsMark(int column);
 
-  // Every cell in full under its heading, rows `first` to `last`; the size to
-  // install emphasised.
-  results::CopiedTable Copied(int first = 0, int last = engine::LargestWireSize) const;
+  // How many digits a taken-away number keeps: every one (a copy, to be
+  // calculated with) or those the table draws (a page, to be read).
+  enum class Digits { All, Drawn };
+  // Every cell under its heading, rows `first` to `last`, marks as words; the
+  // size to install emphasised.
+  results::CopiedTable Copied(Digits digits, int first = 0,
+                              int last = engine::LargestWireSize) const;
 
 private:
   engine::ConductorSizing m_sizing{};

@@ -4,6 +4,7 @@
 // with, and that its conditions change nothing on the form or in the store.
 #include "FormTestSupport.h"
 
+#include "ProcessTools.h"
 #include "StoreText.h"
 #include "dialogkit/Text.h"
 #include "engine/ConductorTables.h"
@@ -15,10 +16,11 @@
 
 #include <QCheckBox>
 #include <QLabel>
+#include <QPushButton>
 #include <QSettings>
 #include <QSpinBox>
-
 #include <QTableView>
+#include <QTemporaryDir>
 #include <algorithm>
 
 namespace testing_ui {
@@ -235,6 +237,58 @@ TEST_F(SizeConductors, ConditionsAreKeptWhileRunningAndReachNeitherTheFormNorThe
             QStringList{QStringLiteral("State")});
 #endif
   EXPECT_EQ(Boxes().size(), 0u);
+}
+
+// Save Report from the window asks where as the calculator's own does, and
+// writes the sizing page there whole; a place it cannot write gets a box over
+// the window and no file.
+TEST_F(SizeConductors, SaveReportWritesTheSizingPageOrSaysWhyNotOverTheWindow) {
+  TypeInto(IdcAmps, QStringLiteral("20"));
+  TypeInto(IdcDistance, QStringLiteral("250"));
+  Leave();
+  const QTemporaryDir out;
+  const struct {
+    QString path;
+    bool saved;
+  } cases[] = {
+      {out.filePath(QStringLiteral("sizing.pdf")), true},
+      {out.filePath(QStringLiteral("no such folder/sizing.pdf")), false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.path.toStdString());
+    QString suggested, answer;
+    QWidget* window = nullptr;
+    Dlg().SetReportPathAsker([&](QWidget* owner, const QString& offered) {
+      EXPECT_EQ(owner, window);
+      suggested = offered;
+      return c.path;
+    });
+    ASSERT_EQ(Open(Way::Shortcut,
+                   [&](CSizeConductorsDlg& dlg) {
+                     window = &dlg;
+                     answer = dlg.Answer()->text();
+                     ASSERT_TRUE(dlg.SaveReportButton()->isEnabled());
+                     QTest::mouseClick(dlg.SaveReportButton(), Qt::LeftButton);
+                     Settle();
+                   }),
+              1);
+    EXPECT_TRUE(suggested.endsWith(QStringLiteral("/Quillfen sizing report.pdf")))
+        << suggested.toStdString();
+    const std::vector<SeenBox> boxes = Boxes();
+    EXPECT_EQ(QFileInfo::exists(c.path), c.saved);
+    if (!c.saved) {
+      ASSERT_EQ(boxes.size(), 1u);
+      EXPECT_EQ(boxes[0].owner, window);
+      EXPECT_TRUE(boxes[0].text.contains(QDir::toNativeSeparators(c.path)));
+      continue;
+    }
+    EXPECT_TRUE(boxes.empty());
+    const QString text = PopplerOutput("pdftotext", {c.path, QStringLiteral("-")}).simplified();
+    for (const QString& wanted :
+         {answer.simplified(), QStringLiteral("Size Conductors"), QStringLiteral("NEC 240.6(A)"),
+          QStringLiteral("NEC Table 250.122"), QStringLiteral("250 ft")})
+      EXPECT_TRUE(text.contains(wanted)) << wanted.toStdString() << " in\n" << text.toStdString();
+  }
 }
 
 } // namespace
