@@ -29,10 +29,15 @@ void MarkDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
   if (!marked)
     return;
 
+  // In the colours the cell's text would have: a selection in a table
+  // without the focus is drawn in the inactive group, pale on Windows.
   const bool selected = (cell.state & QStyle::State_Selected) != 0;
-  const QColor colour = cell.palette.color(
-      (cell.state & QStyle::State_Enabled) != 0 ? QPalette::Normal : QPalette::Disabled,
-      selected ? QPalette::HighlightedText : QPalette::Text);
+  const QPalette::ColorGroup group = (cell.state & QStyle::State_Enabled) == 0 ? QPalette::Disabled
+                                     : (cell.state & QStyle::State_Active) != 0
+                                         ? QPalette::Active
+                                         : QPalette::Inactive;
+  const QColor colour =
+      cell.palette.color(group, selected ? QPalette::HighlightedText : QPalette::Text);
   const double h = std::min<double>(cell.fontMetrics.height() * TickHeight, cell.rect.height());
   const QPointF c = QRectF(cell.rect).center();
   QPainterPath tick(QPointF(c.x() - h * 0.45, c.y()));

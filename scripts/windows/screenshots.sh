@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Pictures of the Windows build under Wine at one screen resolution: the
-# calculator, its About box, its open window menu and the calculator after a
-# distance solve (7 A), in a Wine desktop window (which gives them title bars
+# calculator, its About box, its open window menu, the calculator after a
+# distance solve (7 A) and Size Conductors for it, in a Wine desktop window (which gives them title bars
 # without a window manager).
 # Usage: screenshots.sh <build dir> <dots per inch> <output folder>
 # Run after scripts/windows.sh, which leaves the build and the Wine prefix.
@@ -45,6 +45,11 @@ xvfb-run -a -s "-screen 0 ${size}x24" bash -c '
   xdotool type 7
   xdotool key Tab
   shoot distance
+  xdotool key ctrl+shift+w
+  xdotool search --sync --onlyvisible --name "^Size Conductors" >/dev/null
+  shoot sizing
+  xdotool key Escape
+  sleep 0.5
   xdotool key Escape
   wineserver -w
 '

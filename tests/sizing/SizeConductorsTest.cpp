@@ -4,6 +4,7 @@
 #include "dialogkit/Text.h"
 #include "results/ShownNumber.h"
 #include "sizing/DropChart.h"
+#include "sizing/MarkDelegate.h"
 #include "sizing/SizeConductorsDlg.h"
 #include "sizing/SizingStrings.h"
 #include "sizing/WireSizeModel.h"
@@ -15,12 +16,14 @@
 #include <QDoubleSpinBox>
 #include <QLabel>
 #include <QMimeData>
+#include <QPainter>
 #include <QProcess>
 #include <QPushButton>
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QStandardItemModel>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -220,6 +223,44 @@ TEST(SizeConductors, CellsShowFourDigitsAndKeepTheFullValue) {
     EXPECT_FALSE(Tip(dlg, no8Row, column).contains(QStringLiteral("240.4")));
   }
   EXPECT_EQ(dlg.Table()->currentIndex().row(), no12Row);
+}
+
+// A tick is drawn in the colour its cell's text would have, in every state:
+// the selection of a table without the focus is pale on Windows, and its
+// text dark.
+TEST(MarkDelegate, DrawsTheTickInTheTextColourOfTheCellsState) {
+  QStandardItemModel model(1, 1);
+  model.setItem(0, 0, new QStandardItem(QStringLiteral("yes")));
+  const MarkDelegate delegate;
+  const struct {
+    QStyle::State state;
+    QColor tick;
+  } cases[] = {
+      {QStyle::State_Enabled | QStyle::State_Active, Qt::darkBlue},
+      {QStyle::State_Enabled | QStyle::State_Active | QStyle::State_Selected, Qt::white},
+      {QStyle::State_Enabled | QStyle::State_Selected, Qt::black},
+      {QStyle::State_Selected, Qt::darkGreen},
+  };
+  for (const auto& c : cases) {
+    QStyleOptionViewItem option;
+    option.rect = QRect(0, 0, 40, 24);
+    option.state = c.state;
+    option.palette.setColor(QPalette::Active, QPalette::Text, Qt::darkBlue);
+    option.palette.setColor(QPalette::Active, QPalette::HighlightedText, Qt::white);
+    option.palette.setColor(QPalette::Inactive, QPalette::HighlightedText, Qt::black);
+    option.palette.setColor(QPalette::Disabled, QPalette::HighlightedText, Qt::darkGreen);
+    QImage image(option.rect.size(), QImage::Format_RGB32);
+    image.fill(Qt::magenta);
+    QPainter painter(&image);
+    delegate.paint(&painter, option, model.index(0, 0));
+    painter.end();
+    // The middle of the stroke is drawn in the colour itself.
+    bool drawn = false;
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x)
+        drawn = drawn || image.pixelColor(x, y) == c.tick;
+    EXPECT_TRUE(drawn) << c.state << " " << c.tick.name().toStdString();
+  }
 }
 
 // The window opens inside the screen's available area, nothing of it scrolled away.
