@@ -142,9 +142,8 @@ QByteArray SizingReportPdf(const QString& product, const QDateTime& when, const 
                            const QPageSize& size) {
   // A page of four tables and the work: closer set than the results page,
   // across the page so that no heading or number is broken.
-  const QString html =
-      SizingHeadingStyle + TitleAndTime(product, when) +
-      SheetAsHtml(sheet, TableAttributes(SizingCellPadding));
+  const QString html = SizingHeadingStyle + TitleAndTime(product, when) +
+                       SheetAsHtml(sheet, TableAttributes(SizingCellPadding));
   return Rendered(
       [&](QIODevice& device) { return WriteHtmlPdf(product, html, size, device, SizingPage); });
 }
