@@ -117,14 +117,17 @@ void JudgeDrop(const CalcState& s, const SizingConditions& c, const WireSizeRow&
 } // namespace
 
 int GroundingConductorSize(int tableGround, int minimum, int installed) {
-  if (installed <= minimum)
-    return std::min(tableGround, installed);
-  // Multiplied first: a quotient of whole areas is then exact when it is whole.
-  const double needed = CircularMils[tableGround] * CircularMils[installed] / CircularMils[minimum];
   int size = tableGround;
-  while (size < installed && CircularMils[size] < needed)
-    ++size;
-  return size;
+  if (installed > minimum) {
+    // Multiplied first: a quotient of whole areas is then exact when it is whole.
+    const double needed =
+        CircularMils[tableGround] * CircularMils[installed] / CircularMils[minimum];
+    while (size < installed && CircularMils[size] < needed)
+      ++size;
+  }
+  // The table's size can itself be above the phase conductors of one set of
+  // a parallel run; 250.122(A) caps it there, raised or not.
+  return std::min(size, installed);
 }
 
 ConductorSizing SizeConductors(const CalcState& s, const SizingConditions& conditions) {

@@ -212,8 +212,9 @@ TEST(ConductorSizing, GroundGrowsInProportionButNeverPastThePhase) {
       {"No. 6", "No. 2/0", "No. 3/0", "No. 4"},
       {"No. 4", "250 kcm", "350 kcm", "No. 2"},
       {"No. 10", "No. 8", "No. 1", "No. 3"},
-      {"No. 12", "No. 12", "No. 4", "No. 4"},   // exactly the phase's area
-      {"No. 10", "No. 12", "No. 12", "No. 12"}, // never larger than the phase
+      {"No. 12", "No. 12", "No. 4", "No. 4"},       // exactly the phase's area
+      {"No. 10", "No. 12", "No. 12", "No. 12"},     // never larger than the phase
+      {"250 kcm", "No. 2/0", "No. 4/0", "No. 4/0"}, // nor when raised
   };
   for (const auto& c : cases)
     EXPECT_EQ(GroundingConductorSize(Size(c.table), Size(c.minimum), Size(c.installed)),
