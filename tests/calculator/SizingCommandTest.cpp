@@ -283,11 +283,13 @@ TEST_F(SizeConductors, SaveReportWritesTheSizingPageOrSaysWhyNotOverTheWindow) {
       continue;
     }
     EXPECT_TRUE(boxes.empty());
+#ifndef Q_OS_WIN // poppler's tools run on Linux; the Linux run reads the page
     const QString text = PopplerOutput("pdftotext", {c.path, QStringLiteral("-")}).simplified();
     for (const QString& wanted :
          {answer.simplified(), QStringLiteral("Size Conductors"), QStringLiteral("NEC 240.6(A)"),
           QStringLiteral("NEC Table 250.122"), QStringLiteral("250 ft")})
       EXPECT_TRUE(text.contains(wanted)) << wanted.toStdString() << " in\n" << text.toStdString();
+#endif
   }
 }
 
