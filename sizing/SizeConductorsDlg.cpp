@@ -8,7 +8,6 @@
 #include "results/ResultsReport.h"
 #include "results/ShownNumber.h"
 
-#include "dialogkit/DrawableFont.h"
 #include "dialogkit/TemplateBuilder.h"
 #include "dialogkit/Text.h"
 
@@ -116,7 +115,6 @@ CSizeConductorsDlg::CSizeConductorsDlg(const engine::CalcState& record,
   setWindowTitle(ToQString(IdsSizingTitle) + QStringLiteral(" - ") +
                  ToQString(IdsSizingCaptionProduct));
   setSizeGripEnabled(true);
-  UseFaceThatDrawsBold();
 
   // The body is inside the window before its controls are made, so that Tab
   // visits them in the order they are made.
@@ -317,17 +315,6 @@ void CSizeConductorsDlg::ConnectConditions() {
     connect(spin, &QSpinBox::valueChanged, this, &CSizeConductorsDlg::OnConditionsChanged);
   connect(m_powerFactor, &QDoubleSpinBox::valueChanged, this,
           &CSizeConductorsDlg::OnConditionsChanged);
-}
-
-void CSizeConductorsDlg::UseFaceThatDrawsBold() {
-  QFont bold = font();
-  bold.setBold(true);
-  const QFont drawable = dialogkit::DrawableFont(bold);
-  if (drawable.families() == bold.families())
-    return;
-  QFont face = font();
-  face.setFamilies(drawable.families());
-  setFont(face);
 }
 
 void CSizeConductorsDlg::SetReportSaver(ReportSaver save) {

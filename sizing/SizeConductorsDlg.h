@@ -85,10 +85,6 @@ private:
   QWidget* CreateButtons();
   void CreateCommands();
   void LayOut(QWidget* body, QGridLayout* conditions, QWidget* buttons);
-  // Bold marks the answer, the steps, the form's row and its size on the
-  // chart: the window draws in a face that has a bold cut (Wine's dialog
-  // face at high resolution has none, and its bold draws as regular).
-  void UseFaceThatDrawsBold();
   void ShowConditions();
   void ConnectConditions();
 
