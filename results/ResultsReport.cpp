@@ -15,23 +15,23 @@ namespace results {
 
 namespace {
 
-// The type and the margins of a page.
+// The type, the margins and the room around each table cell's text of a page.
 struct PageStyle {
   int pointSize;
   qreal marginMm;
+  int cellPadding;
 };
-constexpr PageStyle ResultsPage{11, 20};
+constexpr PageStyle ResultsPage{11, 20, 8};
 // The sizing page carries the work and a table of eleven columns too: a
-// smaller type and narrower margins keep it on one page, at a size that still
-// reads when printed.
-constexpr PageStyle SizingPage{9, 15};
+// smaller type, narrower margins and closer cells keep it on one page, at a
+// size that still reads when printed.
+constexpr PageStyle SizingPage{9, 15, 2};
 // Fine enough for the table's rules to print as thin lines.
 constexpr int ReportDpi = 300;
 // Room above and below the table; a heading's own margin is lost after a
 // table, so the table keeps the relation off its bottom edge.
 constexpr int TableTopPx = 12;
 constexpr int TableBottomPx = 24;
-constexpr int SizingCellPadding = 2;
 // Eleven columns across a page: the headings in a smaller type than their
 // numbers, so that a word such as "impedance" is never broken.
 const QString SizingHeadingStyle = QStringLiteral("<style>th { font-size: 7pt; }</style>");
@@ -97,15 +97,13 @@ bool WriteHtmlPdf(const QString& title, const QString& html, const QPageSize& si
   return painter.end();
 }
 
-// `padding` around each cell's text; `extra` added as it stands.
-QString TableAttributes(int padding = 8, const QString& extra = {}) {
-  return QStringLiteral("border=\"1\" cellspacing=\"0\" cellpadding=\"%3\" %4"
+QString TableAttributes(const PageStyle& style) {
+  return QStringLiteral("border=\"1\" cellspacing=\"0\" cellpadding=\"%3\" "
                         "style=\"border-collapse: collapse; margin-top: %1px; "
                         "margin-bottom: %2px\"")
       .arg(TableTopPx)
       .arg(TableBottomPx)
-      .arg(padding)
-      .arg(extra);
+      .arg(style.cellPadding);
 }
 
 QString TitleAndTime(const QString& product, const QDateTime& when) {
@@ -127,7 +125,7 @@ bool WriteReportPdf(const ReportPage& page, const QPageSize& size, QIODevice& de
   CopiedTable table = ResultsTable(page.rows);
   table.headings = ColumnHeadings;
   const QString html =
-      TitleAndTime(page.product, page.when) + TableAsHtml(table, TableAttributes()) +
+      TitleAndTime(page.product, page.when) + TableAsHtml(table, TableAttributes(ResultsPage)) +
       QStringLiteral("<h3>%1</h3><p>%2</p>")
           .arg(RelationHeading,
                page.relation.toHtmlEscaped().replace(QLatin1Char('\n'), QLatin1String("<br>")));
@@ -143,7 +141,7 @@ QByteArray SizingReportPdf(const QString& product, const QDateTime& when, const 
   // A page of four tables and the work: closer set than the results page,
   // across the page so that no heading or number is broken.
   const QString html = SizingHeadingStyle + TitleAndTime(product, when) +
-                       SheetAsHtml(sheet, TableAttributes(SizingCellPadding));
+                       SheetAsHtml(sheet, TableAttributes(SizingPage));
   return Rendered(
       [&](QIODevice& device) { return WriteHtmlPdf(product, html, size, device, SizingPage); });
 }
